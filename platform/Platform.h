@@ -1,0 +1,133 @@
+// The few services the calculator needs from its surroundings: message boxes,
+// the mouse pointer, one yield to the event loop, the clipboard, the desktop
+// shell, a read-only registry, the media control interface, files and the
+// program's own version and folder.
+//
+// Each service is a small interface. The application installs real ones at
+// start-up (platform/qt for the Qt build); tests install the recording fakes
+// of platform/fake. Where nothing is installed a quiet default is used: no
+// message is shown (an OK box answers OK, a Yes/No question answers No), the
+// pointer and the yield do nothing, the clipboard is empty, the shell and the
+// registry fail, no file exists.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+enum class Icon { None, Critical, Exclamation, Question, Information };
+enum class Buttons { OK, YesNo };
+enum class Answer { OK, Yes, No };
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    virtual Answer show(const std::string& text, const std::string& title,
+                        Icon icon, Buttons buttons) = 0;
+};
+
+// The screen's mouse pointer: busy (hourglass) or the default one.
+class Pointer {
+public:
+    virtual ~Pointer() = default;
+    virtual void setBusy(bool busy) = 0;
+};
+
+// Lets the event loop process what is pending once, so that a notice and a
+// busy pointer are painted before long work starts.
+class EventLoop {
+public:
+    virtual ~EventLoop() = default;
+    virtual void yieldOnce() = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void clear() = 0;
+    virtual void setText(const std::string& text) = 0;
+    virtual std::string text() = 0;
+};
+
+// The desktop shell. open() hands a target (a path, a web address, a
+// "mailto:" address) to its associated program and answers with the
+// shell's numeric code: above 32 is success, 0/2/3/11/31 and the other
+// values up to 32 are the failures of the Windows shell. run() starts a
+// program from a command line with a window style.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual int open(const std::string& target, int showCommand, std::intptr_t ownerWindow) = 0;
+    virtual void run(const std::string& commandLine, int windowStyle) = 0;
+};
+
+// A read-only view of a hierarchical key/value registry. Return codes are
+// 0 for success, anything else for failure (as the Windows registry).
+class Registry {
+public:
+    using Key = std::intptr_t;
+    static constexpr Key HKEY_LOCAL_MACHINE = static_cast<Key>(0x80000002u);
+    static constexpr std::uint32_t REG_SZ = 1;
+    virtual ~Registry() = default;
+    virtual long openKey(Key root, const std::string& path, std::uint32_t access, Key& out) = 0;
+    // Reads at most bufferSize bytes of the value into data; type and length
+    // receive the value's type and the byte count written.
+    virtual long queryValue(Key key, const std::string& name, std::uint32_t& type,
+                            std::string& data, std::uint32_t bufferSize) = 0;
+    virtual long closeKey(Key key) = 0;
+};
+
+// The media control interface: a command string, no reply.
+class Media {
+public:
+    virtual ~Media() = default;
+    virtual long sendString(const std::string& command) = 0;
+};
+
+class Files {
+public:
+    virtual ~Files() = default;
+    virtual bool exists(const std::string& path) = 0;
+    virtual bool remove(const std::string& path) = 0;
+};
+
+// The program's version numbers and the folder it was started from.
+struct AppInfo {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+    std::string folder;
+};
+
+// Access to the installed services; never null.
+MessageBox& messageBox();
+Pointer& pointer();
+EventLoop& eventLoop();
+Clipboard& clipboard();
+Shell& shell();
+Registry& registry();
+Media& media();
+Files& files();
+const AppInfo& appInfo();
+
+// Installing nullptr restores the quiet default. The caller keeps ownership
+// and must keep the object alive while it is installed.
+void install(MessageBox* service);
+void install(Pointer* service);
+void install(EventLoop* service);
+void install(Clipboard* service);
+void install(Shell* service);
+void install(Registry* service);
+void install(Media* service);
+void install(Files* service);
+void install(const AppInfo& info);
+
+// Shorthand for the common OK box.
+inline Answer showMessage(const std::string& text, const std::string& title,
+                          Icon icon = Icon::None, Buttons buttons = Buttons::OK)
+{
+    return messageBox().show(text, title, icon, buttons);
+}
+
+}  // namespace platform
