@@ -1,0 +1,1 @@
+// Placeholder translation unit for an otherwise empty library.
