@@ -21,4 +21,12 @@ void mulSchoolbook(const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
 // The same product, choosing the fastest method for the sizes.
 void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out);
 
+// Quotient and remainder of u[0 .. nu) by v[0 .. nv): q[0 .. nu-nv+1) and
+// r[0 .. nv). nu >= nv >= 1, v[nv-1] != 0; q and r must not overlap the
+// inputs. The schoolbook long division, a limb at a time, O(nv * (nu-nv+1)).
+void divSchoolbook(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r);
+
+// The same division, choosing the fastest method for the sizes.
+void divideLimbs(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r);
+
 }  // namespace arith::detail
