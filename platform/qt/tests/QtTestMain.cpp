@@ -1,0 +1,17 @@
+// GoogleTest entry point for tests that need a QApplication (widgets,
+// clipboard, cursor). The tests run on the offscreen platform unless the
+// environment names another.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
