@@ -1,0 +1,704 @@
+#include "calc/Engine.h"
+
+#include "arith/BigArithmetic.h"
+#include "calc/Format.h"
+#include "platform/Platform.h"
+#include "words/NumToWords.h"
+
+#include <utility>
+
+namespace calc {
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+// Shown on the words label while a long command works.
+constexpr const char* kLongWorkNotice = "\r\n    ---  This could take a while!  ---";
+constexpr const char* kPiNotice = "\r\n    ---  Chill Calcumalating Pi to 23 decimals!  ---";
+constexpr const char* kRootTolerance = "0.0001";
+// Inputs longer than these (in characters, without ",") get the notice or
+// the question before the root is taken.
+constexpr std::size_t kSquareRootNoticeLength = 25;
+constexpr std::size_t kCubeRootQuestionLength = 30;
+constexpr std::size_t kFactorialQuestionLength = 3;
+
+constexpr const char* kSorryTitle = "Sorry";
+constexpr const char* kYikesTitle = "Yikes!";
+constexpr const char* kRootNegativeText =
+    "Invalid input!   Can't do root operations on Negative numbers";
+constexpr const char* kLogNegativeText = "Invalid input!   Can't do log operations on Negative numbers";
+constexpr const char* kFactorialNegativeText =
+    "Invalid input!\r\n\r\nCan't do Factorial operations on Negative numbers";
+constexpr const char* kCubeRootQuestion =
+    "This operation could take a long time to complete.  Are you sure you want to continue?";
+constexpr const char* kFactorialQuestion =
+    "This operation will result in a \"Truly Ginormous\" result, and could take a long time to "
+    "complete.  Are you sure you want to Continue?";
+
+bool startsWithMinus(const std::string& s) { return !s.empty() && s.front() == '-'; }
+
+std::int16_t incrementCount(std::int16_t count)
+{
+    return count < kMaxOperandCount ? static_cast<std::int16_t>(count + 1) : count;
+}
+
+void setBusy(bool busy) { platform::pointer().setBusy(busy); }
+void yieldOnce() { platform::eventLoop().yieldOnce(); }
+
+struct ConversionSpec {
+    // Metric to imperial multiplies by factor (else divides), unless
+    // metricDivides; imperial to metric does the opposite.
+    const char* factor;
+    bool metricDivides;
+    const char* metricFrom;
+    const char* metricTo;
+    const char* imperialFrom;
+    const char* imperialTo;
+};
+
+ConversionSpec conversionSpec(Conversion c)
+{
+    switch (c) {
+    case Conversion::MmToIn: return {"25.4", true, " Millimeters", " Inches", " Inches", " Millimeters"};
+    case Conversion::CmToFt: return {"30.48", true, " Centimeters", " Feet", " Feet", " Centimeters"};
+    case Conversion::MtToYd: return {"1.09361", false, " Meters", " Yards", " Yards", " Meters"};
+    case Conversion::KmToMile:
+        return {"0.621371", false, " Kilometers", " Miles", " Miles", " Kilometers"};
+    case Conversion::MlToOz:
+        return {"29.5735", true, " Milliliters", " Ounces", " Ounces", " Milliliters"};
+    case Conversion::LitToQt: return {"1.05669", false, " Liters", " Quarts", " Quarts", " Liters"};
+    case Conversion::LitToGal: return {"3.78541", true, " Liters", " Gallons", " Gallons", " Liters"};
+    case Conversion::LitToCuIn:
+        return {"61.0237", false, " Liters", " Cubic Inches ", " Cubic Inches", "  Liters"};
+    case Conversion::GmToOz: return {"28.3495", true, " Grams", " Ounces", " Ounces", " Grams"};
+    case Conversion::KgToLb: return {"2.20462", false, " Kilograms", " Pounds", " Pounds", " Kilograms"};
+    case Conversion::CToF: return {"", false, " Celsius", " Fahrenheit", " Fahrenheit", " Celsius"};
+    }
+    return {"1", false, "", "", "", ""};
+}
+
+}  // namespace
+
+Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
+
+Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
+
+// ---- Shared rules -------------------------------------------------------
+
+void Engine::SetReadoutText(std::string text)
+{
+    if (text == state_.readoutText)
+        return;
+    state_.readoutText = std::move(text);
+    txtReadout_Change();
+    view_.readoutChanged(state_.readoutText);
+}
+
+void Engine::ShowResult(const std::string& s) { SetReadoutText(ResultText(s)); }
+
+void Engine::PrependHistory(std::string line)
+{
+    state_.historyText.prepend(std::move(line));
+    view_.historyPrepended(state_.historyText.line(0));
+}
+
+void Engine::setWordsCaption(std::string caption)
+{
+    wordsCaption_ = std::move(caption);
+    view_.setWordsCaption(wordsCaption_);
+}
+
+// ---- Readout reaction ---------------------------------------------------
+
+void Engine::txtReadout_Change()
+{
+    const std::string& r = state_.readoutText;
+    const std::size_t point = r.find('.');
+    if (point != std::string::npos && point + 1 < r.size()) {
+        readoutWords_ = words::NumberToWords(r.substr(0, point));
+        std::string caption = readoutWords_;
+        caption += " ( and ";
+        caption += words::FractionToPlaceValue(r.substr(point + 1));
+        caption += " )";
+        setWordsCaption(std::move(caption));
+    } else {
+        std::string whole = r;
+        std::erase(whole, '.');
+        readoutWords_ = words::NumberToWords(whole);
+        setWordsCaption(readoutWords_);
+    }
+}
+
+void Engine::zoomAndReformat()
+{
+    if (std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_))
+        SetReadoutText(std::move(*edited));
+    SetReadoutText(AddCommas(state_.readoutText));
+}
+
+void Engine::txtReadout_DblClick()
+{
+    platform::Clipboard& clip = platform::clipboard();
+    clip.clear();
+    clip.setText(RemoveCommas(state_.readoutText));
+    zoomAndReformat();
+}
+
+void Engine::lbltxtNum_DblClick()
+{
+    platform::Clipboard& clip = platform::clipboard();
+    clip.clear();
+    clip.setText(readoutWords_);
+    zoomAndReformat();
+}
+
+void Engine::mnuZoom_Click() { zoomAndReformat(); }
+
+// ---- Keypad -------------------------------------------------------------
+
+void Engine::InitCalcState()
+{
+    state_.decimalEntered = kFalse;
+    state_.operandCount = 0;
+    state_.lastInput = kInputNone;
+    state_.pendingOperator = " ";
+    SetReadoutText("0.");
+}
+
+void Engine::EnterDigit(int digit)
+{
+    if (digit < 0 || digit > 9)
+        return;
+    const char d = static_cast<char>('0' + digit);
+    std::string s = state_.readoutText;
+    if (state_.lastInput != kInputNumber) {
+        s = ".";
+        state_.decimalEntered = kFalse;
+    }
+    if (state_.decimalEntered != kFalse) {
+        s += d;
+    } else {
+        const std::size_t point = s.find('.');
+        if (point == std::string::npos) {
+            s += d;
+            s += '.';
+        } else {
+            s.resize(point);
+            s += d;
+            s += '.';
+        }
+    }
+    std::string shown = ResultText(s);
+    if (state_.lastInput == kInputSign)
+        shown.insert(shown.begin(), '-');
+    SetReadoutText(std::move(shown));
+    state_.lastInput = kInputNumber;
+    view_.focusSetFocusButton();
+}
+
+void Engine::EnterDecimalPoint()
+{
+    if (state_.lastInput == kInputSign)
+        SetReadoutText("-0.");
+    else if (state_.lastInput == kInputNumber)
+        SetReadoutText(WholeNumberFormat(state_.readoutText));
+    if (state_.lastInput == kInputOperator)
+        SetReadoutText("0.");
+    state_.decimalEntered = kTrue;
+    state_.lastInput = kInputNumber;
+}
+
+void Engine::PressPercent()
+{
+    const std::string r = ToOperand(state_.readoutText);
+    std::optional<std::string> p = worker_.run([r] { return arith::BigDivide(r, "100", 10); });
+    if (!p)
+        return;
+    ShowResult(*p);
+    state_.lastInput = kInputCommand;
+    state_.pendingOperator = "%";
+    state_.decimalEntered = kTrue;
+    state_.operandCount = incrementCount(state_.operandCount);
+}
+
+bool Engine::computeOperation(const std::string& snapshot)
+{
+    const std::string second = RemoveCommas(snapshot);
+    const std::string op = state_.pendingOperator;
+    const std::string first = state_.firstOperand;
+    const std::string a = ToOperand(first);
+    const std::string b = ToOperand(second);
+
+    bool known = true;
+    bool keepFirst = false;
+    std::string result;
+    if (op == "=") {
+        result = PlainNumericForm(second);
+    } else if (op == "/" && IsZeroValue(b)) {
+        platform::showMessage("Can't divide by zero", "Calculator", platform::Icon::Exclamation,
+                              platform::Buttons::OK);
+        keepFirst = true;
+    } else if (op == "^" && b.find('.') != std::string::npos) {
+        // The power procedure refuses fractional exponents with its own
+        // message and answers "0"; it is fast then and runs here, where a
+        // message box may be shown.
+        result = arith::BigPower(a, b);
+    } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
+        // Refused by the remainder procedure with its own message.
+        result = arith::BigModulo(a, b);
+        // An empty answer is the failed remainder: keep the first operand,
+        // as a division by zero does.
+        keepFirst = result.empty();
+    } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" ||
+               op == "^") {
+        std::optional<std::string> r = worker_.run([a, b, op] {
+            if (op == "+")
+                return arith::BigAdd(a, b);
+            if (op == "-")
+                return arith::BigSubtract(a, b);
+            if (op == "X" || op == "%")
+                return arith::BigMultiply(a, b);
+            if (op == "/")
+                return arith::BigDivide(a, b, 10);
+            if (op == "mod")
+                return arith::BigModulo(a, b);
+            return arith::BigPower(a, b);
+        });
+        if (!r)
+            return false;
+        result = std::move(*r);
+    } else {
+        known = false;
+    }
+
+    state_.readoutSnapshot = snapshot;
+    state_.secondOperand = second;
+    const std::string historyFirst = (known && op != "=") ? first : std::string();
+    if (known && !keepFirst)
+        state_.firstOperand = std::move(result);
+    ShowResult(state_.firstOperand);
+    if (!historyFirst.empty()) {
+        std::string line = historyFirst;
+        if (line.back() == '.')
+            line.pop_back();
+        line += ' ';
+        line += op;
+        line += ' ';
+        line += second;
+        line += " = ";
+        line += state_.readoutText;
+        PrependHistory(std::move(line));
+    }
+    return true;
+}
+
+void Engine::PressOperator(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kOperatorCaptions.size()))
+        return;
+    const std::string c(kOperatorCaptions[static_cast<std::size_t>(index)]);
+    const std::string snapshot = state_.readoutText;
+    std::int16_t count = state_.operandCount;
+    if (state_.lastInput == kInputNumber)
+        count = incrementCount(count);
+
+    switch (count) {
+    case 0:
+        state_.readoutSnapshot = snapshot;
+        state_.operandCount = count;
+        if (c == "-" && state_.lastInput != kInputSign) {
+            SetReadoutText("-" + state_.readoutText);
+            state_.lastInput = kInputSign;
+        }
+        break;
+    case 1:
+        state_.readoutSnapshot = snapshot;
+        state_.operandCount = count;
+        state_.firstOperand = RemoveCommas(snapshot);
+        if (state_.lastInput != kInputNumber && c == "-" && state_.pendingOperator != "=") {
+            SetReadoutText("-");
+            state_.lastInput = kInputSign;
+        }
+        break;
+    case 2:
+        if (!computeOperation(snapshot))
+            return;  // cancelled: nothing changes
+        state_.operandCount = 1;
+        break;
+    default:
+        state_.readoutSnapshot = snapshot;
+        state_.operandCount = count;
+        break;
+    }
+    if (state_.lastInput != kInputSign) {
+        state_.lastInput = kInputOperator;
+        state_.pendingOperator = c;
+    }
+}
+
+void Engine::ClearAll()
+{
+    SetReadoutText("0.");
+    state_.firstOperand = "0";
+    state_.secondOperand = "0";
+    InitCalcState();
+}
+
+void Engine::ClearEntry()
+{
+    if (state_.lastInput == kInputClearEntry)
+        ClearAll();
+    SetReadoutText(WholeNumberFormat(state_.firstOperand));
+    state_.decimalEntered = kFalse;
+    state_.lastInput = kInputClearEntry;
+}
+
+bool Engine::KeyPress(char key)
+{
+    if (key >= '0' && key <= '9') {
+        EnterDigit(key - '0');
+        return true;
+    }
+    switch (key) {
+    case '+': PressOperator(kOperatorAdd); return true;
+    case '-': PressOperator(kOperatorSubtract); return true;
+    case '*': PressOperator(kOperatorMultiply); return true;
+    case '/': PressOperator(kOperatorDivide); return true;
+    case '=': PressOperator(kOperatorEquals); return true;
+    case '%': PressPercent(); return true;
+    case '.': EnterDecimalPoint(); return true;
+    default: return false;
+    }
+}
+
+// ---- Memory register ----------------------------------------------------
+
+void Engine::UpdateMemoryControls()
+{
+    memoryButtonsEnabled_ = !state_.memoryValue.empty();
+    view_.setMemoryButtonsEnabled(memoryButtonsEnabled_);
+    memoryCaption_ = state_.memoryValue;
+    view_.setMemoryCaption(memoryCaption_);
+}
+
+void Engine::cmdMemStore_Click()
+{
+    state_.memoryValue = RemoveCommas(state_.readoutText);
+    UpdateMemoryControls();
+}
+
+void Engine::cmdMemRecall_Click()
+{
+    // MR is disabled while the memory is empty; a stray call changes nothing.
+    if (!state_.memoryValue.empty()) {
+        const std::string v = RemoveCommas(state_.memoryValue);
+        state_.lastInput = kInputNumber;
+        ShowResult(v);
+    }
+    UpdateMemoryControls();
+}
+
+void Engine::cmdMemClear_Click()
+{
+    state_.memoryValue.clear();
+    UpdateMemoryControls();
+}
+
+void Engine::cmdMemAdd_Click()
+{
+    const std::string m = ToOperand(state_.memoryValue);
+    const std::string r = ToOperand(state_.readoutText);
+    if (std::optional<std::string> v = worker_.run([m, r] { return arith::BigAdd(m, r); }))
+        state_.memoryValue = std::move(*v);
+    UpdateMemoryControls();
+}
+
+void Engine::cmdMemSub_Click()
+{
+    const std::string m = ToOperand(state_.memoryValue);
+    const std::string r = ToOperand(state_.readoutText);
+    if (std::optional<std::string> v = worker_.run([m, r] { return arith::BigSubtract(m, r); }))
+        state_.memoryValue = std::move(*v);
+    UpdateMemoryControls();
+}
+
+// ---- Function commands --------------------------------------------------
+
+void Engine::cmdSquare_Click()
+{
+    const std::string x = RemoveCommas(state_.readoutText);
+    const std::string a = ToOperand(x);
+    std::optional<std::string> r = worker_.run([a] { return arith::BigMultiply(a, a); });
+    if (!r)
+        return;
+    state_.firstOperand = std::move(*r);
+    ShowResult(state_.firstOperand);
+    PrependHistory(x + " Squared = " + state_.readoutText);
+}
+
+void Engine::cmdCube_Click()
+{
+    const std::string x = RemoveCommas(state_.readoutText);
+    const std::string a = ToOperand(x);
+    std::optional<std::string> r =
+        worker_.run([a] { return arith::BigMultiply(arith::BigMultiply(a, a), a); });
+    if (!r)
+        return;
+    state_.firstOperand = std::move(*r);
+    ShowResult(state_.firstOperand);
+    PrependHistory(x + " Cubed = " + state_.readoutText);
+}
+
+void Engine::rootFinish(const std::string& name, const std::string& x, const std::string& readout,
+                        const std::string& marker)
+{
+    SetReadoutText(readout);
+    setBusy(false);
+    PrependHistory(name + x + " = " + state_.readoutText + marker);
+}
+
+void Engine::cmdSquareRoot_Click()
+{
+    if (startsWithMinus(state_.readoutText)) {
+        platform::showMessage(kRootNegativeText, kSorryTitle, platform::Icon::Critical,
+                              platform::Buttons::OK);
+        return;
+    }
+    const std::string x = RemoveCommas(state_.readoutText);
+    const std::string a = ToOperand(x);
+    const std::string captionBefore = wordsCaption_;
+    setBusy(true);
+    yieldOnce();
+    if (x.size() > kSquareRootNoticeLength) {
+        setWordsCaption(kLongWorkNotice);
+        yieldOnce();
+    }
+    // The answer is the marker ("!" exact, "~" approximate) and the root.
+    std::optional<std::string> r = worker_.run([a, x] {
+        // The iteration starts from x itself and would divide by a zero
+        // start; the root of zero is zero.
+        std::string root = IsZeroValue(a) ? std::string("0") : arith::BigSquareRoot(a, kRootTolerance);
+        const bool exact = arith::BigMultiply(root, root) == x;
+        return (exact ? "!" : "~") + root;
+    });
+    if (!r) {
+        setWordsCaption(captionBefore);
+        setBusy(false);
+        return;
+    }
+    const std::string marker = r->substr(0, 1);
+    const std::string root = r->substr(1);
+    rootFinish(" Square Root ", x, marker == "!" ? ResultText(root) : AddCommas(root), marker);
+}
+
+void Engine::cmdCubeRoot_Click()
+{
+    if (startsWithMinus(state_.readoutText)) {
+        platform::showMessage(kRootNegativeText, kSorryTitle, platform::Icon::Critical,
+                              platform::Buttons::OK);
+        return;
+    }
+    const std::string x = RemoveCommas(state_.readoutText);
+    const std::string a = ToOperand(x);
+    const std::string captionBefore = wordsCaption_;
+    setBusy(true);
+    yieldOnce();
+    if (x.size() > kCubeRootQuestionLength) {
+        const platform::Answer answer = platform::showMessage(
+            kCubeRootQuestion, kYikesTitle, platform::Icon::Question, platform::Buttons::YesNo);
+        if (answer != platform::Answer::Yes) {
+            setBusy(false);
+            return;
+        }
+    }
+    setWordsCaption(kLongWorkNotice);
+    yieldOnce();
+    std::string one = "1";
+    std::string aCopy = a;
+    if (arith::BigGreaterOrEqual(aCopy, one) != arith::kFalse) {
+        std::optional<std::string> r = worker_.run([a, x] {
+            std::string root = arith::BigCubeRoot(a, kRootTolerance);
+            const bool exact = arith::BigMultiply(arith::BigMultiply(root, root), root) == x;
+            return (exact ? "!" : "~") + root;
+        });
+        if (!r) {
+            setWordsCaption(captionBefore);
+            setBusy(false);
+            return;
+        }
+        const std::string marker = r->substr(0, 1);
+        const std::string root = r->substr(1);
+        rootFinish(" Cube Root ", x, marker == "!" ? ResultText(root) : AddCommas(root), marker);
+    } else {
+        // Below 1 (0 and fractions) the readout is set to "0.0" and then
+        // to "0.", so the reaction always replaces the notice.
+        SetReadoutText("0.0");
+        rootFinish(" Cube Root ", x, "0.", "!");
+    }
+}
+
+void Engine::cmdFactorial_Click()
+{
+    if (startsWithMinus(state_.readoutText)) {
+        platform::showMessage(kFactorialNegativeText, kSorryTitle, platform::Icon::Critical,
+                              platform::Buttons::OK);
+        return;
+    }
+    const std::string n = arith::IntegerPart(ToOperand(state_.readoutText));
+    if (IsZeroValue(n)) {
+        // 0! is 1; "000" and other zeros are answered the same way.
+        state_.firstOperand = n;
+        ShowResult("1");
+    } else {
+        if (n.size() > kFactorialQuestionLength) {
+            const platform::Answer answer = platform::showMessage(
+                kFactorialQuestion, kYikesTitle, platform::Icon::Question, platform::Buttons::YesNo);
+            if (answer != platform::Answer::Yes) {
+                state_.firstOperand = n;
+                setBusy(false);
+                return;
+            }
+        }
+        const std::string captionBefore = wordsCaption_;
+        setWordsCaption(kLongWorkNotice);
+        setBusy(true);
+        yieldOnce();
+        std::optional<std::string> r = worker_.run([n] { return arith::BigFactorial(n); });
+        if (!r) {
+            setWordsCaption(captionBefore);
+            setBusy(false);
+            return;
+        }
+        state_.firstOperand = std::move(*r);
+        ShowResult(state_.firstOperand);
+    }
+    setBusy(false);
+    PrependHistory(n + " Factorial = " + state_.readoutText);
+}
+
+void Engine::cmdLog_Click()
+{
+    if (startsWithMinus(ToOperand(state_.readoutText)) &&
+        !IsZeroValue(ToOperand(state_.readoutText))) {
+        platform::showMessage(kLogNegativeText, kSorryTitle, platform::Icon::Critical,
+                              platform::Buttons::OK);
+        return;
+    }
+    setBusy(true);
+    yieldOnce();
+    const std::string x = RemoveCommas(state_.readoutText);
+    const std::string a = ToOperand(x);
+    std::optional<std::string> r = worker_.run([a] { return arith::BigLog(a, "10"); });
+    if (!r) {
+        setBusy(false);
+        return;
+    }
+    state_.firstOperand = std::move(*r);
+    ShowResult(state_.firstOperand);
+    setBusy(false);
+    PrependHistory("log " + x + " = " + state_.readoutText);
+}
+
+void Engine::cmdPi_Click()
+{
+    const std::string captionBefore = wordsCaption_;
+    setBusy(true);
+    setWordsCaption(kPiNotice);
+    yieldOnce();
+    std::optional<std::string> pi = worker_.run([] { return arith::BigPi(); });
+    if (!pi) {
+        setWordsCaption(captionBefore);
+        setBusy(false);
+        return;
+    }
+    SetReadoutText(std::move(*pi));
+    state_.lastInput = kInputNumber;
+    view_.focusSetFocusButton();
+    setBusy(false);
+    if (wordsCaption_.find("Chill") != std::string::npos)
+        txtReadout_Change();
+}
+
+void Engine::cmdEulers_Click()
+{
+    std::optional<std::string> e = worker_.run([] { return arith::BigE(); });
+    if (!e)
+        return;
+    SetReadoutText(std::move(*e));
+    state_.lastInput = kInputNumber;
+    view_.focusSetFocusButton();
+}
+
+void Engine::cmdMod_Click()
+{
+    state_.lastInput = kInputCommand;
+    state_.pendingOperator = "mod";
+    state_.operandCount = 1;
+    state_.decimalEntered = kTrue;
+    state_.firstOperand = RemoveCommas(state_.readoutText);
+}
+
+void Engine::cmdToPowerOf_Click()
+{
+    state_.lastInput = kInputCommand;
+    state_.pendingOperator = "^";
+    state_.operandCount = 1;
+    state_.decimalEntered = kTrue;
+    state_.firstOperand = RemoveCommas(state_.readoutText);
+}
+
+// ---- Unit conversions ---------------------------------------------------
+
+void Engine::Convert(Conversion conversion)
+{
+    const ConversionSpec spec = conversionSpec(conversion);
+    const std::string x = RemoveCommas(state_.readoutText);
+    const std::string a = ToOperand(x);
+    const bool metric = view_.metricToImperial();
+    std::optional<std::string> r;
+    if (conversion == Conversion::CToF) {
+        r = worker_.run([a, metric] {
+            if (metric)
+                return arith::BigAdd(arith::BigMultiply(a, "1.8"), "32");
+            return arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
+        });
+    } else {
+        const bool divide = metric == spec.metricDivides;
+        const std::string factor = spec.factor;
+        r = worker_.run([a, factor, divide] {
+            return divide ? arith::BigDivide(a, factor, 10) : arith::BigMultiply(a, factor);
+        });
+    }
+    if (!r)
+        return;
+    state_.firstOperand = std::move(*r);
+    ShowResult(state_.firstOperand);
+    std::string caption = wordsCaption_;
+    caption += kCrLf;
+    caption += kCrLf;
+    caption += x;
+    caption += metric ? spec.metricFrom : spec.imperialFrom;
+    caption += " equals ";
+    caption += state_.readoutText;
+    caption += metric ? spec.metricTo : spec.imperialTo;
+    setWordsCaption(std::move(caption));
+}
+
+// ---- Clipboard ----------------------------------------------------------
+
+void Engine::mnuCopy_Click()
+{
+    platform::Clipboard& clip = platform::clipboard();
+    clip.clear();
+    clip.setText(RemoveCommas(state_.readoutText));
+}
+
+void Engine::cmdPaste_Click()
+{
+    const std::string v = FilterDigitsAndPoints(RemoveCommas(platform::clipboard().text()));
+    state_.firstOperand = v;
+    state_.lastInput = kInputNumber;
+    ShowResult(v);
+}
+
+}  // namespace calc

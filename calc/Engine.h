@@ -1,0 +1,176 @@
+// The calculator engine: every operation of the main window on CalcState,
+// without any toolkit.
+//
+// The window owns one Engine and calls the handler named after each control
+// (Number_Click, Operator_Click, cmdSquare_Click, ...). The engine tells the
+// window what to show through View, asks the platform (platform/Platform.h)
+// for message boxes, the mouse pointer, the single yield before long work and
+// the clipboard, and runs every computation through Worker.
+//
+// The readout: every change of readoutText goes through SetReadoutText, which
+// runs the readout reaction (txtReadout_Change: the words of the number into
+// ReadoutWords and onto the words label). Assigning the text the readout
+// already holds is not a change: the reaction does not run then, so a notice
+// or a conversion sentence on the words label stays (the pi command relies on
+// this and runs the reaction itself when its notice is still up).
+#pragma once
+
+#include "calc/CalcState.h"
+#include "calc/View.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// Captions of the Operator button array, by index.
+inline constexpr std::array<std::string_view, 5> kOperatorCaptions = {"/", "+", "X", "-", "="};
+inline constexpr int kOperatorDivide = 0;
+inline constexpr int kOperatorAdd = 1;
+inline constexpr int kOperatorMultiply = 2;
+inline constexpr int kOperatorSubtract = 3;
+inline constexpr int kOperatorEquals = 4;
+
+// The eleven unit conversions, in the order of the panel's columns.
+enum class Conversion {
+    MmToIn,    // cmdMmToIn    "Mm - In"
+    CmToFt,    // cmdCmToFt    "Cm - Ft"
+    MtToYd,    // cmdMtToYd    "M - Yd"
+    KmToMile,  // CmdKmToMile  "Km - Mile"
+    MlToOz,    // cmdMlToOz    "ml - Oz"
+    LitToQt,   // cmdLitToQt   "L - Qt"
+    LitToGal,  // cmdLitToGal  "L - Gal"
+    LitToCuIn, // cmdLitToCuIn "L - In³"
+    GmToOz,    // cmdGmToOZ    "G - Oz"
+    KgToLb,    // cmdKgToLb    "Kg - Lb"
+    CToF,      // cmdCToF      "C° - F°"
+};
+
+class Engine {
+public:
+    // A view and worker that do nothing / run inline.
+    Engine();
+    // view and worker must outlive the engine.
+    Engine(View& view, Worker& worker);
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    const CalcState& state() const { return state_; }
+    // The words of the readout's integer part (or the over-limit text), as
+    // the readout reaction last made them; empty at start.
+    const std::string& ReadoutWords() const { return readoutWords_; }
+    // What the engine last put on the words label lbltxtNum, the memory
+    // label lblMem and the enabled state of MR and MC.
+    const std::string& WordsCaption() const { return wordsCaption_; }
+    const std::string& MemoryCaption() const { return memoryCaption_; }
+    bool MemoryButtonsEnabled() const { return memoryButtonsEnabled_; }
+
+    // ---- Keypad ----------------------------------------------------------
+    // digit 0..9 (the Number button's index and caption).
+    void EnterDigit(int digit);
+    void EnterDecimalPoint();
+    // index 0..4 of the Operator array: "/", "+", "X", "-", "=".
+    void PressOperator(int index);
+    void PressPercent();
+    // "C": readout "0.", both operands "0", then InitCalcState. Memory,
+    // history and readoutSnapshot survive.
+    void ClearAll();
+    // "CE": shows the first operand in the "0." format; twice in a row is C.
+    void ClearEntry();
+    // Start-up values of the entry fields and the readout "0.".
+    void InitCalcState();
+
+    void Number_Click(int index) { EnterDigit(index); }
+    void Decimal_Click() { EnterDecimalPoint(); }
+    void Operator_Click(int index) { PressOperator(index); }
+    void Percent_Click() { PressPercent(); }
+    void Cancel_Click() { ClearAll(); }
+    void CancelEntry_Click() { ClearEntry(); }
+    // The focus sink: Enter on it is "=".
+    void cmdSetFocus_Click() { PressOperator(kOperatorEquals); }
+    // The window's key map: "0".."9", "+", "-", "*" (X), "/", "=", "%", ".".
+    // Returns false for any other character, which is ignored.
+    bool KeyPress(char key);
+
+    // ---- Shared rules ------------------------------------------------------
+    // The one way the readout changes; runs the readout reaction when text
+    // differs from the current readout.
+    void SetReadoutText(std::string text);
+    // Puts the decimal string s on the readout (ResultText of s).
+    void ShowResult(const std::string& s);
+    // Puts line on top of the history tape.
+    void PrependHistory(std::string line);
+
+    // ---- Memory register -----------------------------------------------------
+    void cmdMemStore_Click();   // MS
+    void cmdMemRecall_Click();  // MR
+    void cmdMemClear_Click();   // MC
+    void cmdMemAdd_Click();     // M+
+    void cmdMemSub_Click();     // M-
+    void UpdateMemoryControls();
+
+    // ---- Function commands -------------------------------------------------
+    void cmdSquare_Click();
+    void cmdCube_Click();
+    void cmdSquareRoot_Click();
+    void cmdCubeRoot_Click();
+    void cmdFactorial_Click();
+    void cmdLog_Click();
+    void cmdPi_Click();
+    void cmdEulers_Click();
+    void cmdMod_Click();
+    void cmdToPowerOf_Click();
+
+    // ---- Unit conversions (direction from View::metricToImperial) ----------
+    void Convert(Conversion conversion);
+    void cmdMmToIn_Click() { Convert(Conversion::MmToIn); }
+    void cmdCmToFt_Click() { Convert(Conversion::CmToFt); }
+    void cmdMtToYd_Click() { Convert(Conversion::MtToYd); }
+    void CmdKmToMile_Click() { Convert(Conversion::KmToMile); }
+    void cmdMlToOz_Click() { Convert(Conversion::MlToOz); }
+    void cmdLitToQt_Click() { Convert(Conversion::LitToQt); }
+    void cmdLitToGal_Click() { Convert(Conversion::LitToGal); }
+    void cmdLitToCuIn_Click() { Convert(Conversion::LitToCuIn); }
+    void cmdGmToOZ_Click() { Convert(Conversion::GmToOz); }
+    void cmdKgToLb_Click() { Convert(Conversion::KgToLb); }
+    void cmdCToF_Click() { Convert(Conversion::CToF); }
+
+    // ---- Clipboard -------------------------------------------------------------
+    // Copies the readout without "," to the clipboard.
+    void mnuCopy_Click();
+    // Filters the clipboard's text to digits and points and puts it on the
+    // readout as an entry (and as the first operand).
+    void cmdPaste_Click();
+    void mnuPaste_Click() { cmdPaste_Click(); }
+
+    // ---- Readout reaction and shortcuts ------------------------------------
+    // The readout reaction: ReadoutWords and the words label from the
+    // readout. SetReadoutText runs it on every change.
+    void txtReadout_Change();
+    // Copy the readout (without ",") / the words, then zoom.
+    void txtReadout_DblClick();
+    void lbltxtNum_DblClick();
+    // Opens the zoom window modally; afterwards the readout is re-formatted
+    // with AddCommas.
+    void mnuZoom_Click();
+
+private:
+    void setWordsCaption(std::string caption);
+    void zoomAndReformat();
+    bool computeOperation(const std::string& snapshot);
+    void rootFinish(const std::string& name, const std::string& x, const std::string& readout,
+                    const std::string& marker);
+
+    NullView nullView_;
+    InlineWorker inlineWorker_;
+    View& view_;
+    Worker& worker_;
+    CalcState state_;
+    std::string readoutWords_;
+    std::string wordsCaption_;
+    std::string memoryCaption_;
+    bool memoryButtonsEnabled_ = false;
+};
+
+}  // namespace calc

@@ -1,0 +1,228 @@
+#include "calc/Format.h"
+
+#include <cstddef>
+
+namespace calc {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string RemoveCommas(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        if (c != ',')
+            out += c;
+    }
+    return out;
+}
+
+std::string AddCommas(std::string_view in)
+{
+    bool negative = false;
+    if (!in.empty() && in.front() == '-') {
+        negative = true;
+        in.remove_prefix(1);
+    }
+    const std::string s = RemoveCommas(in);
+    const std::size_t point = s.find('.');
+    std::string_view whole;
+    std::string_view fraction;
+    if (point != std::string::npos) {
+        whole = std::string_view(s).substr(0, point);
+        fraction = std::string_view(s).substr(point + 1);
+        if (whole.empty())
+            whole = "0";
+    } else {
+        whole = s;
+    }
+
+    const std::size_t n = whole.size();
+    const std::size_t separators = n == 0 ? 0 : (n - 1) / 3;
+    std::string out;
+    out.reserve((negative ? 1 : 0) + n + separators + (fraction.empty() ? 0 : fraction.size() + 1));
+    if (negative)
+        out += '-';
+    // The first group takes what is left over by the groups of three.
+    std::size_t first = n % 3 == 0 ? 3 : n % 3;
+    if (n == 0)
+        first = 0;
+    out.append(whole.substr(0, first));
+    for (std::size_t i = first; i < n; i += 3) {
+        out += ',';
+        out.append(whole.substr(i, 3));
+    }
+    if (!fraction.empty()) {
+        out += '.';
+        out.append(fraction);
+    }
+    return out;
+}
+
+std::string ResultText(std::string_view s)
+{
+    std::string out = AddCommas(s);
+    if (s.find('.') == std::string_view::npos)
+        out += '.';
+    return out;
+}
+
+bool IsDecimalString(std::string_view s)
+{
+    std::size_t i = 0;
+    if (i < s.size() && s[i] == '-')
+        ++i;
+    while (i < s.size() && isDigit(s[i]))
+        ++i;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i]))
+            ++i;
+    }
+    return i == s.size();
+}
+
+bool IsZeroValue(std::string_view s)
+{
+    for (char c : s) {
+        if (c >= '1' && c <= '9')
+            return false;
+    }
+    return true;
+}
+
+std::string ToOperand(std::string_view text)
+{
+    std::string s = RemoveCommas(text);
+    bool anyDigit = false;
+    for (char c : s) {
+        if (isDigit(c)) {
+            anyDigit = true;
+            break;
+        }
+    }
+    if (!anyDigit)
+        return "0";
+    if (IsDecimalString(s))
+        return s;
+    std::string out;
+    out.reserve(s.size());
+    if (s.front() == '-')
+        out += '-';
+    bool point = false;
+    for (char c : s) {
+        if (isDigit(c)) {
+            out += c;
+        } else if (c == '.' && !point) {
+            out += c;
+            point = true;
+        }
+    }
+    return out;
+}
+
+std::string PlainNumericForm(std::string_view text)
+{
+    const std::string s = ToOperand(text);
+    std::string_view v = s;
+    bool negative = false;
+    if (!v.empty() && v.front() == '-') {
+        negative = true;
+        v.remove_prefix(1);
+    }
+    std::string_view whole = v;
+    std::string_view fraction;
+    const std::size_t point = v.find('.');
+    if (point != std::string_view::npos) {
+        whole = v.substr(0, point);
+        fraction = v.substr(point + 1);
+    }
+    while (!whole.empty() && whole.front() == '0')
+        whole.remove_prefix(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.remove_suffix(1);
+    if (whole.empty() && fraction.empty())
+        return "0";
+    std::string out;
+    out.reserve(v.size() + 2);
+    if (negative)
+        out += '-';
+    if (whole.empty())
+        out += '0';
+    else
+        out.append(whole);
+    if (!fraction.empty()) {
+        out += '.';
+        out.append(fraction);
+    }
+    return out;
+}
+
+std::string WholeNumberFormat(std::string_view text)
+{
+    const std::string s = RemoveCommas(text);
+    std::string_view v = s;
+    bool negative = false;
+    if (!v.empty() && v.front() == '-') {
+        negative = true;
+        v.remove_prefix(1);
+    }
+    bool anyDigit = false;
+    for (char c : v) {
+        if (isDigit(c)) {
+            anyDigit = true;
+            break;
+        }
+    }
+    if (!anyDigit || !IsDecimalString(v))
+        return std::string(text);
+
+    std::string_view whole = v;
+    std::string_view fraction;
+    const std::size_t point = v.find('.');
+    if (point != std::string_view::npos) {
+        whole = v.substr(0, point);
+        fraction = v.substr(point + 1);
+    }
+    while (!whole.empty() && whole.front() == '0')
+        whole.remove_prefix(1);
+    std::string digits(whole);
+    if (!fraction.empty() && fraction.front() >= '5') {
+        // Halves away from zero: add one to the magnitude.
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') {
+            digits[i - 1] = '0';
+            --i;
+        }
+        if (i == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[i - 1];
+    }
+    if (digits.empty())
+        digits.push_back('0');
+    std::string out;
+    out.reserve(digits.size() + 2);
+    if (negative && digits != "0")
+        out += '-';
+    out += digits;
+    out += '.';
+    return out;
+}
+
+std::string FilterDigitsAndPoints(std::string_view t)
+{
+    std::string out;
+    out.reserve(t.size());
+    for (char c : t) {
+        if (isDigit(c) || c == '.')
+            out += c;
+    }
+    return out;
+}
+
+}  // namespace calc

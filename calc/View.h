@@ -1,0 +1,79 @@
+// What the engine needs from the window and from the machinery that runs long
+// computations. The window binds View to its controls; tests use a recording
+// fake. Message boxes, the mouse pointer, the single yield and the clipboard
+// come from platform/Platform.h.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace calc {
+
+class View {
+public:
+    virtual ~View() = default;
+
+    // The caption of the words label lbltxtNum.
+    virtual void setWordsCaption(const std::string& caption) = 0;
+    // The caption of the memory label lblMem.
+    virtual void setMemoryCaption(const std::string& caption) = 0;
+    // Enabled state of cmdMemRecall ("MR") and cmdMemClear ("MC").
+    virtual void setMemoryButtonsEnabled(bool enabled) = 0;
+    // True while optDirection(0) "Metric to Imperial" is selected.
+    virtual bool metricToImperial() = 0;
+    // Moves the keyboard focus to the focus-sink button cmdSetFocus.
+    virtual void focusSetFocusButton() = 0;
+    // The readout text changed (after the words caption was updated).
+    virtual void readoutChanged(const std::string& readoutText) = 0;
+    // A line was put on top of the history tape (the tape is now the line,
+    // two CR LF pairs, then the old tape).
+    virtual void historyPrepended(const std::string& line) = 0;
+    // Shows the zoom window modally with the readout and its words and
+    // returns when it is closed: the text to write back into the readout
+    // when it was closed in its digits view, nullopt otherwise.
+    virtual std::optional<std::string> showZoom(const std::string& readoutText,
+                                                const std::string& readoutWords) = 0;
+};
+
+// A view that shows nothing: metric to imperial, the zoom window closes at
+// once without writing back.
+class NullView final : public View {
+public:
+    void setWordsCaption(const std::string&) override {}
+    void setMemoryCaption(const std::string&) override {}
+    void setMemoryButtonsEnabled(bool) override {}
+    bool metricToImperial() override { return true; }
+    void focusSetFocusButton() override {}
+    void readoutChanged(const std::string&) override {}
+    void historyPrepended(const std::string&) override {}
+    std::optional<std::string> showZoom(const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+};
+
+// Runs one computation of the engine. The engine calls it for every piece of
+// arithmetic whose length depends on the user's numbers (operators, percent,
+// square, cube, roots, log, pi, e, factorial, conversions, memory sums),
+// after it has put up its notice, pointer and yield and before it applies
+// the result. compute captures its inputs by value and touches no engine
+// state, so an implementation may run it on another thread and give up
+// waiting: nullopt means the user cancelled, and the engine then leaves its
+// state exactly as it was before the command.
+class Worker {
+public:
+    virtual ~Worker() = default;
+    virtual std::optional<std::string> run(const std::function<std::string()>& compute) = 0;
+};
+
+// Runs the computation on the calling thread, to its end.
+class InlineWorker final : public Worker {
+public:
+    std::optional<std::string> run(const std::function<std::string()>& compute) override
+    {
+        return compute();
+    }
+};
+
+}  // namespace calc
