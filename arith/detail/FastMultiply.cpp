@@ -1,10 +1,306 @@
-#include "arith/detail/Kernels.h"
+// multiplyLimbs: picks the multiplication method by operand size.
+//
+//   shorter operand below kKaratsubaThreshold   mulBasecase
+//   below kToom3Threshold                       mulKaratsuba
+//   below kNttThreshold                         mulToom3
+//   otherwise                                   mulNtt
+//
+// A much longer operand (at least twice the shorter) is cut into pieces as
+// long as the shorter one, so that each method sees balanced operands. The
+// cut-offs were chosen with the Crossover benchmarks of
+// arith/bench/scale_bench.cpp: each is where one level of the faster method
+// (its sub-products going back through this dispatcher) starts to beat the
+// method below it on this machine.
+#include "arith/detail/FastMultiply.h"
+
+#include "arith/detail/FastLimbOps.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace arith::detail {
 
+using namespace fast;
+
+namespace {
+
+using u64 = std::uint64_t;
+
+// Rows of a added into 64-bit columns before the columns are carried: a
+// carried column is below 10^9, and 16 products below (10^9-1)^2 on top of
+// it stay below 1.6e19 + 10^9 < 2^64.
+constexpr std::size_t kRowsPerCarry = 16;
+
+void carryColumns(u64* col, std::size_t from, std::size_t n)
+{
+    u64 c = 0;
+    for (std::size_t k = from; k < n; ++k) {
+        u64 t = col[k] + c;
+        c = t / kBase;
+        col[k] = t - c * kBase;
+    }
+}
+
+bool isSquare(const Limb* a, std::size_t na, const Limb* b, std::size_t nb)
+{
+    return a == b && na == nb;
+}
+
+// ---- Signed numbers for the Toom-3 interpolation ---------------------------
+
+struct Signed {
+    std::vector<Limb> mag;  // no leading zero limbs; empty for zero
+    bool neg = false;
+
+    void trim()
+    {
+        mag.resize(normLen(mag.data(), mag.size()));
+        if (mag.empty()) neg = false;
+    }
+};
+
+Signed fromLimbs(const Limb* a, std::size_t n)
+{
+    Signed s;
+    n = normLen(a, n);
+    s.mag.assign(a, a + n);
+    return s;
+}
+
+// |x| + |y| or |x| - |y| with the sign of the result; sign of the first term.
+Signed addMag(const Signed& x, const Signed& y, bool negX, bool negY)
+{
+    Signed r;
+    const std::vector<Limb>& p = x.mag;
+    const std::vector<Limb>& q = y.mag;
+    if (negX == negY) {
+        const auto& big = p.size() >= q.size() ? p : q;
+        const auto& small = p.size() >= q.size() ? q : p;
+        r.mag.resize(big.size() + 1);
+        r.mag[big.size()] = addLimbs(r.mag.data(), big.data(), big.size(), small.data(), small.size());
+        r.neg = negX;
+    } else {
+        int c = cmpLimbs(p.data(), p.size(), q.data(), q.size());
+        if (c == 0) return r;
+        const auto& big = c > 0 ? p : q;
+        const auto& small = c > 0 ? q : p;
+        r.mag.resize(big.size());
+        subLimbs(r.mag.data(), big.data(), big.size(), small.data(), small.size());
+        r.neg = c > 0 ? negX : negY;
+    }
+    r.trim();
+    return r;
+}
+
+Signed operator+(const Signed& x, const Signed& y)
+{
+    return addMag(x, y, x.neg, y.neg);
+}
+Signed operator-(const Signed& x, const Signed& y)
+{
+    return addMag(x, y, x.neg, !y.neg);
+}
+
+Signed times(const Signed& x, Limb m)
+{
+    Signed r;
+    r.mag.resize(x.mag.size() + 1);
+    r.mag[x.mag.size()] = mulLimb(r.mag.data(), x.mag.data(), x.mag.size(), m);
+    r.neg = x.neg;
+    r.trim();
+    return r;
+}
+
+Signed divExact(const Signed& x, Limb d)
+{
+    Signed r;
+    r.mag.resize(x.mag.size());
+    divLimb(r.mag.data(), x.mag.data(), x.mag.size(), d);
+    r.neg = x.neg;
+    r.trim();
+    return r;
+}
+
+Signed operator*(const Signed& x, const Signed& y)
+{
+    Signed r;
+    if (x.mag.empty() || y.mag.empty()) return r;
+    r.mag.resize(x.mag.size() + y.mag.size());
+    multiplyLimbs(x.mag.data(), x.mag.size(), y.mag.data(), y.mag.size(), r.mag.data());
+    r.neg = x.neg != y.neg;
+    r.trim();
+    return r;
+}
+
+Signed squareOf(const Signed& x)
+{
+    Signed r;
+    if (x.mag.empty()) return r;
+    r.mag.resize(2 * x.mag.size());
+    multiplyLimbs(x.mag.data(), x.mag.size(), x.mag.data(), x.mag.size(), r.mag.data());
+    r.trim();
+    return r;
+}
+
+// The piece [from, from + len) of a[0 .. n), clipped to the array.
+Signed piece(const Limb* a, std::size_t n, std::size_t from, std::size_t len)
+{
+    if (from >= n) return Signed{};
+    return fromLimbs(a + from, std::min(len, n - from));
+}
+
+}  // namespace
+
+void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
+{
+    if (na < nb) {
+        std::swap(a, b);
+        std::swap(na, nb);
+    }
+    // Rows follow the shorter operand, so each pass over the columns is long.
+    std::vector<u64> col(na + nb, 0);
+    for (std::size_t i0 = 0; i0 < nb; i0 += kRowsPerCarry) {
+        std::size_t i1 = std::min(nb, i0 + kRowsPerCarry);
+        for (std::size_t i = i0; i < i1; ++i) {
+            const u64 m = b[i];
+            u64* c = col.data() + i;
+            for (std::size_t j = 0; j < na; ++j) c[j] += m * a[j];
+        }
+        carryColumns(col.data(), i0, na + nb);
+    }
+    for (std::size_t k = 0; k < na + nb; ++k) out[k] = Limb(col[k]);
+}
+
+void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
+{
+    if (na < nb) {
+        std::swap(a, b);
+        std::swap(na, nb);
+    }
+    const bool square = isSquare(a, na, b, nb);
+    // a = a1*X + a0, b = b1*X + b0 with X = B^m. The middle coefficient is
+    // a0*b1 + a1*b0 = z0 + z2 - (a0 - a1)(b0 - b1).
+    const std::size_t m = (na + 1) / 2;
+    const std::size_t la1 = na - m;
+    const std::size_t lb0 = std::min(m, nb), lb1 = nb - lb0;
+    const std::size_t n = na + nb;
+
+    std::fill(out, out + n, 0);
+    multiplyLimbs(a, m, b, lb0, out);                                 // z0 in out[0 .. m+lb0)
+    if (lb1 > 0) multiplyLimbs(a + m, la1, b + m, lb1, out + 2 * m);  // z2 in out[2m .. n)
+
+    // da = |a0 - a1| (m limbs), db = |b0 - b1| (lb0 limbs).
+    std::vector<Limb> buf(2 * m + 2 * lb0 + n + 1, 0);
+    Limb* da = buf.data();
+    Limb* db = da + m;
+    Limb* t = db + lb0;          // da * db, m + lb0 limbs
+    Limb* mid = t + m + lb0;     // z0 + z2 -/+ t, n - m + 1 limbs
+    bool negA = cmpLimbs(a, m, a + m, la1) < 0;
+    if (negA) subLimbs(da, a + m, la1, a, normLen(a, m));  // a1 > a0: a1 fits in la1 limbs
+    else subLimbs(da, a, m, a + m, la1);
+    bool negB = negA;
+    if (!square) {
+        const Limb* b1 = b + lb0;  // b1 is empty when b fits in m limbs
+        negB = cmpLimbs(b, lb0, b1, lb1) < 0;
+        if (negB) subLimbs(db, b1, lb1, b, normLen(b, lb0));
+        else subLimbs(db, b, lb0, b1, lb1);
+    }
+    const std::size_t nda = normLen(da, m);
+    const std::size_t ndb = square ? nda : normLen(db, lb0);
+    const std::size_t nt = nda + ndb;
+    if (nda > 0 && ndb > 0) {
+        if (square) multiplyLimbs(da, nda, da, nda, t);
+        else multiplyLimbs(da, nda, db, ndb, t);
+    }
+
+    // mid = z0 + z2, then -t when the signs agree, +t when they differ.
+    const std::size_t nmid = n - m + 1;
+    const std::size_t nz0 = m + lb0, nz2 = lb1 > 0 ? la1 + lb1 : 0;
+    std::copy(out, out + nz0, mid);
+    addInto(mid, nmid, out + 2 * m, nz2);
+    if (nt > 0) {
+        if (negA == negB) subFrom(mid, nmid, t, nt);
+        else addInto(mid, nmid, t, nt);
+    }
+    addInto(out + m, n - m, mid, normLen(mid, nmid));
+}
+
+void mulToom3(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
+{
+    if (na < nb) {
+        std::swap(a, b);
+        std::swap(na, nb);
+    }
+    const bool square = isSquare(a, na, b, nb);
+    const std::size_t m = (na + 2) / 3;
+
+    // Values of a(x) = a2 x^2 + a1 x + a0 at 0, 1, -1, -2 and infinity.
+    auto evaluate = [&](const Limb* p, std::size_t np, Signed* v) {
+        Signed p0 = piece(p, np, 0, m), p1 = piece(p, np, m, m), p2 = piece(p, np, 2 * m, np);
+        Signed t = p0 + p2;
+        v[1] = t + p1;
+        v[2] = t - p1;
+        v[3] = times(v[2] + p2, 2) - p0;
+        v[0] = std::move(p0);
+        v[4] = std::move(p2);
+    };
+    Signed va[5], vb[5], r[5];
+    evaluate(a, na, va);
+    if (!square) evaluate(b, nb, vb);
+    for (int i = 0; i < 5; ++i) r[i] = square ? squareOf(va[i]) : va[i] * vb[i];
+
+    // Interpolation (Bodrato's sequence); every division is exact.
+    Signed r0 = std::move(r[0]), r1 = std::move(r[1]), rm1 = std::move(r[2]);
+    Signed rm2 = std::move(r[3]), rinf = std::move(r[4]);
+    Signed c3 = divExact(rm2 - r1, 3);
+    Signed c1 = divExact(r1 - rm1, 2);
+    Signed c2 = rm1 - r0;
+    c3 = divExact(c2 - c3, 2) + times(rinf, 2);
+    c2 = c2 + c1 - rinf;
+    c1 = c1 - c3;
+
+    // The product's coefficients are non-negative; add them in at their places.
+    const std::size_t n = na + nb;
+    std::fill(out, out + n, 0);
+    const Signed* coef[5] = {&r0, &c1, &c2, &c3, &rinf};
+    for (int i = 0; i < 5; ++i) {
+        const std::size_t at = i * m;
+        const std::vector<Limb>& c = coef[i]->mag;
+        if (c.empty()) continue;
+        addInto(out + at, n - at, c.data(), c.size());
+    }
+}
+
 void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
-    mulSchoolbook(a, na, b, nb, out);
+    if (na < nb) {
+        std::swap(a, b);
+        std::swap(na, nb);
+    }
+    const bool square = isSquare(a, na, b, nb);
+    if (nb < (square ? kKaratsubaSquareThreshold : kKaratsubaThreshold)) {
+        mulBasecase(a, na, b, nb, out);
+        return;
+    }
+    const std::size_t nttFrom = square ? kNttSquareThreshold : kNttThreshold;
+    if (nb >= nttFrom && na + nb <= nttMaxProductLimbs()) {
+        mulNtt(a, na, b, nb, out);
+        return;
+    }
+    if (na >= 2 * nb) {
+        // Pieces of a as long as b, each product added in at its place.
+        std::fill(out, out + na + nb, 0);
+        std::vector<Limb> part(2 * nb);
+        for (std::size_t at = 0; at < na; at += nb) {
+            const std::size_t len = std::min(nb, na - at);
+            multiplyLimbs(a + at, len, b, nb, part.data());
+            addInto(out + at, na + nb - at, part.data(), len + nb);
+        }
+        return;
+    }
+    if (nb < (square ? kToom3SquareThreshold : kToom3Threshold)) mulKaratsuba(a, na, b, nb, out);
+    else mulToom3(a, na, b, nb, out);
 }
 
 }  // namespace arith::detail

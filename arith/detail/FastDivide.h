@@ -1,0 +1,23 @@
+// The division methods behind divideLimbs, one entry point each so that
+// tests and benchmarks can compare them. Both take the divideLimbs contract:
+// q[0 .. nu-nv+1) and r[0 .. nv) for u[0 .. nu) / v[0 .. nv), nu >= nv >= 1,
+// v[nv-1] != 0, outputs not overlapping the inputs.
+#pragma once
+
+#include "arith/detail/Kernels.h"
+
+#include <cstddef>
+
+namespace arith::detail {
+
+// Quotient limbs below which the recursive division hands a block to the
+// long division (see FastDivide.cpp).
+inline constexpr std::size_t kDivRecursiveThreshold = 60;
+
+// Long division a limb at a time (Knuth's algorithm D), O(nv * (nu-nv+1)).
+void divBasecase(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r);
+// Divide-and-conquer division on top of multiplyLimbs: the dividend is taken
+// in blocks as long as the divisor, each block split in halves recursively.
+void divRecursive(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r);
+
+}  // namespace arith::detail

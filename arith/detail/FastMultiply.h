@@ -1,0 +1,39 @@
+// The multiplication methods behind multiplyLimbs, one entry point each so
+// that tests and benchmarks can compare them. Every method writes the full
+// product out[0 .. na+nb) of a[0 .. na) and b[0 .. nb) (na, nb >= 1, out not
+// overlapping the operands) and does one level of its own splitting; the
+// smaller products it needs go back through multiplyLimbs.
+#pragma once
+
+#include "arith/detail/Kernels.h"
+
+#include <cstddef>
+
+namespace arith::detail {
+
+// Cut-offs in limbs of the shorter operand (see FastMultiply.cpp for how
+// they were measured). Sizes below kKaratsubaThreshold use mulBasecase.
+inline constexpr std::size_t kKaratsubaThreshold = 40;
+inline constexpr std::size_t kToom3Threshold = 150;
+inline constexpr std::size_t kNttThreshold = 1500;
+// Squaring runs through the same methods; its cut-offs are its own.
+inline constexpr std::size_t kKaratsubaSquareThreshold = 40;
+inline constexpr std::size_t kToom3SquareThreshold = 150;
+inline constexpr std::size_t kNttSquareThreshold = 1000;
+
+// Longest product the transform can take (limbs of a plus limbs of b).
+std::size_t nttMaxProductLimbs();
+
+// Row-by-row product accumulated in 64-bit columns, O(na * nb).
+void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out);
+// One Karatsuba split at half of the longer operand (squares a itself when
+// b == a and nb == na).
+void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out);
+// One Toom-3 split (evaluation at 0, 1, -1, -2 and infinity) at a third of
+// the longer operand.
+void mulToom3(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out);
+// Exact product by number-theoretic transforms modulo three primes below
+// 2^30 and the Chinese remainder theorem; na + nb <= nttMaxProductLimbs().
+void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out);
+
+}  // namespace arith::detail

@@ -1,0 +1,176 @@
+// The fast division methods against the schoolbook long division, on sizes
+// around the recursion cut-off and on the dividends and divisors that make
+// quotient estimates go wrong: all-9 limbs, a divisor top limb of 1 (the
+// largest scaling) or 10^9 - 1 (none), exact quotients and remainders one
+// below the divisor.
+#include "arith/detail/FastDivide.h"
+#include "arith/detail/FastMultiply.h"
+#include "arith/detail/Kernels.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace arith::detail {
+namespace {
+
+using Limbs = std::vector<Limb>;
+
+enum class Shape { Random, Nines, TopOne, TopMax, Exact, ExactMinusOne };
+
+struct Operands {
+    Limbs u, v;
+};
+
+Limbs randomLimbs(std::size_t n, std::mt19937& rng)
+{
+    std::uniform_int_distribution<Limb> limb(0, kBase - 1);
+    Limbs v(n);
+    for (Limb& x : v) x = limb(rng);
+    if (v.back() == 0) v.back() = 1;
+    return v;
+}
+
+// u of nu limbs (top limb may be zero for Exact), v of nv limbs, v's top limb non-zero.
+Operands make(std::size_t nu, std::size_t nv, Shape shape, std::uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    Operands o{randomLimbs(nu, rng), randomLimbs(nv, rng)};
+    switch (shape) {
+    case Shape::Random: break;
+    case Shape::Nines:
+        std::fill(o.u.begin(), o.u.end(), kBase - 1);
+        std::fill(o.v.begin(), o.v.end(), kBase - 1);
+        o.v[0] = kBase - 2;
+        break;
+    case Shape::TopOne: o.v.back() = 1; break;
+    case Shape::TopMax: o.v.back() = kBase - 1; break;
+    case Shape::Exact:
+    case Shape::ExactMinusOne: {
+        // u = v * q (minus one): every remainder limb of the last step is
+        // at an extreme.
+        Limbs q = randomLimbs(nu - nv, rng);
+        o.u.assign(nu, 0);
+        mulSchoolbook(o.v.data(), nv, q.data(), q.size(), o.u.data());
+        if (shape == Shape::ExactMinusOne) {
+            std::size_t i = 0;
+            while (o.u[i] == 0) o.u[i++] = kBase - 1;
+            --o.u[i];
+        }
+        break;
+    }
+    }
+    return o;
+}
+
+using Method = void (*)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*, Limb*);
+
+struct MethodCase {
+    const char* name;
+    Method fn;
+};
+
+const MethodCase kMethods[] = {
+    {"basecase", divBasecase}, {"recursive", divRecursive}, {"dispatch", divideLimbs}};
+
+struct SizeCase {
+    std::size_t nu, nv;
+};
+
+std::vector<SizeCase> sizes()
+{
+    const std::size_t t = kDivRecursiveThreshold;
+    std::vector<SizeCase> s = {{1, 1}, {5, 1}, {2, 2}, {9, 3}, {40, 39}};
+    for (std::size_t n : {t - 1, t, t + 1, 2 * t + 1}) {
+        s.push_back({2 * n, n});      // a quotient as long as the divisor
+        s.push_back({2 * n - 1, n});  // one limb shorter
+        s.push_back({n + t, n});      // quotient just at the cut-off
+        s.push_back({n + t - 2, n});  // and just below
+        s.push_back({4 * n + 3, n});  // several blocks, a short first one
+    }
+    s.push_back({1800, 600});  // several levels of recursion, long products
+    s.push_back({700, 650});   // short quotient under a long divisor
+    return s;
+}
+
+TEST(FastDivide, EveryMethodMatchesSchoolbook)
+{
+    std::uint32_t seed = 1;
+    for (const SizeCase& sz : sizes()) {
+        for (Shape shape : {Shape::Random, Shape::Nines, Shape::TopOne, Shape::TopMax, Shape::Exact,
+                            Shape::ExactMinusOne}) {
+            if (sz.nu == sz.nv && (shape == Shape::Exact || shape == Shape::ExactMinusOne)) continue;
+            const Operands o = make(sz.nu, sz.nv, shape, seed++);
+            const std::size_t nq = sz.nu - sz.nv + 1;
+            Limbs wantQ(nq), wantR(sz.nv);
+            divSchoolbook(o.u.data(), sz.nu, o.v.data(), sz.nv, wantQ.data(), wantR.data());
+            for (const MethodCase& m : kMethods) {
+                Limbs q(nq, 5), r(sz.nv, 5);
+                m.fn(o.u.data(), sz.nu, o.v.data(), sz.nv, q.data(), r.data());
+                ASSERT_EQ(q, wantQ) << m.name << " " << sz.nu << "/" << sz.nv << " shape " << int(shape);
+                ASSERT_EQ(r, wantR) << m.name << " " << sz.nu << "/" << sz.nv << " shape " << int(shape);
+            }
+        }
+    }
+}
+
+TEST(FastDivide, DividendJustBelowAndAtDivisor)
+{
+    std::mt19937 rng(5);
+    for (std::size_t n : {std::size_t(3), kDivRecursiveThreshold + 10, 3 * kDivRecursiveThreshold}) {
+        Limbs v = randomLimbs(n, rng);
+        v[0] = std::max<Limb>(v[0], 1);
+        for (Limb below : {Limb(1), Limb(0)}) {
+            // u = v - below, written with n leading zero limbs.
+            Limbs u(2 * n, 0);
+            std::copy(v.begin(), v.end(), u.begin());
+            u[0] -= below;
+            for (const MethodCase& m : kMethods) {
+                Limbs q(n + 1, 5), r(n, 5);
+                m.fn(u.data(), u.size(), v.data(), n, q.data(), r.data());
+                Limbs wantQ(n + 1, 0), wantR(n, 0);
+                if (below) std::copy(u.begin(), u.begin() + n, wantR.begin());
+                else wantQ[0] = 1;
+                EXPECT_EQ(q, wantQ) << m.name << " " << n;
+                EXPECT_EQ(r, wantR) << m.name << " " << n;
+            }
+        }
+    }
+}
+
+// Above the schoolbook's comfortable sizes: q * v + r == u and r < v, with
+// the product from the fast multiplication checked separately above.
+TEST(FastDivide, LargeDivisionSatisfiesDivisionIdentity)
+{
+    std::mt19937 rng(11);
+    const std::size_t nv = 5000, nu = 11000;
+    Limbs u = randomLimbs(nu, rng), v = randomLimbs(nv, rng);
+    Limbs q(nu - nv + 1), r(nv);
+    divideLimbs(u.data(), nu, v.data(), nv, q.data(), r.data());
+    Limbs back(nu + 1, 0);
+    multiplyLimbs(q.data(), q.size(), v.data(), nv, back.data());
+    Limb carry = 0;
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        std::uint64_t s = std::uint64_t(back[i]) + (i < nv ? r[i] : 0) + carry;
+        carry = s >= kBase;
+        back[i] = Limb(carry ? s - kBase : s);
+    }
+    EXPECT_EQ(carry, 0u);
+    EXPECT_EQ(back[nu], 0u);
+    back.pop_back();
+    EXPECT_EQ(back, u);
+    bool less = false;
+    for (std::size_t i = nv; i-- > 0;) {
+        if (r[i] != v[i]) {
+            less = r[i] < v[i];
+            break;
+        }
+    }
+    EXPECT_TRUE(less);
+}
+
+}  // namespace
+}  // namespace arith::detail

@@ -1,0 +1,164 @@
+// The fast multiplication methods against the schoolbook product, on sizes
+// just below, at and above every cut-off, on unbalanced operands and on
+// operands made of all-9 limbs, zero limbs and leading zeros.
+#include "arith/detail/FastMultiply.h"
+#include "arith/detail/Kernels.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace arith::detail {
+namespace {
+
+using Limbs = std::vector<Limb>;
+
+enum class Fill { Random, Nines, Sparse, LeadingZeros };
+
+Limbs make(std::size_t n, Fill fill, std::uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<Limb> limb(0, kBase - 1);
+    Limbs v(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        switch (fill) {
+        case Fill::Random: v[i] = limb(rng); break;
+        case Fill::Nines: v[i] = kBase - 1; break;
+        case Fill::Sparse: v[i] = (rng() % 4 == 0) ? limb(rng) : (rng() % 2 ? 0 : kBase - 1); break;
+        case Fill::LeadingZeros: v[i] = i + n / 3 >= n ? 0 : limb(rng); break;
+        }
+    }
+    return v;
+}
+
+Limbs schoolbook(const Limbs& a, const Limbs& b)
+{
+    Limbs out(a.size() + b.size());
+    mulSchoolbook(a.data(), a.size(), b.data(), b.size(), out.data());
+    return out;
+}
+
+using Method = void (*)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*);
+
+struct MethodCase {
+    const char* name;
+    Method fn;
+};
+
+const MethodCase kMethods[] = {
+    {"basecase", mulBasecase}, {"karatsuba", mulKaratsuba}, {"toom3", mulToom3},
+    {"ntt", mulNtt},           {"dispatch", multiplyLimbs},
+};
+
+struct SizeCase {
+    std::size_t na, nb;
+};
+
+// Sizes at the cut-offs of the dispatcher and the shapes each split makes.
+std::vector<SizeCase> thresholdSizes()
+{
+    std::vector<SizeCase> s = {{1, 1}, {2, 1}, {1, 7}, {3, 3}, {5, 4}, {7, 2}};
+    for (std::size_t t : {kKaratsubaThreshold, kToom3Threshold, kNttThreshold}) {
+        for (std::size_t n : {t - 1, t, t + 1}) {
+            s.push_back({n, n});
+            s.push_back({n, n - n / 3});  // unbalanced, still one split
+            s.push_back({2 * n - 1, n});  // just below the piecewise cut
+            s.push_back({2 * n + 3, n});  // piecewise, short last piece
+        }
+    }
+    return s;
+}
+
+TEST(FastMultiply, EveryMethodMatchesSchoolbookAroundCutoffs)
+{
+    std::uint32_t seed = 1;
+    for (const SizeCase& sz : thresholdSizes()) {
+        for (Fill fill : {Fill::Random, Fill::Nines, Fill::Sparse, Fill::LeadingZeros}) {
+            const Limbs a = make(sz.na, fill, seed++);
+            const Limbs b = make(sz.nb, fill == Fill::LeadingZeros ? Fill::Random : fill, seed++);
+            const Limbs want = schoolbook(a, b);
+            for (const MethodCase& m : kMethods) {
+                // The large sizes only go through the methods that are meant for them.
+                if (m.fn == mulBasecase && sz.nb > kToom3Threshold) continue;
+                Limbs got(want.size(), 12345);
+                m.fn(a.data(), a.size(), b.data(), b.size(), got.data());
+                ASSERT_EQ(got, want) << m.name << " " << sz.na << "x" << sz.nb << " fill "
+                                     << int(fill);
+            }
+        }
+    }
+}
+
+TEST(FastMultiply, SquaresMatchSchoolbook)
+{
+    std::uint32_t seed = 100;
+    for (std::size_t n : {std::size_t(1), std::size_t(2), kKaratsubaSquareThreshold - 1,
+                          kKaratsubaSquareThreshold, kToom3SquareThreshold - 1, kToom3SquareThreshold + 1,
+                          kNttSquareThreshold - 1, kNttSquareThreshold, kNttSquareThreshold + 1}) {
+        for (Fill fill : {Fill::Random, Fill::Nines, Fill::LeadingZeros}) {
+            const Limbs a = make(n, fill, seed++);
+            const Limbs want = schoolbook(a, a);
+            for (const MethodCase& m : kMethods) {
+                Limbs got(want.size(), 7);
+                m.fn(a.data(), a.size(), a.data(), a.size(), got.data());
+                ASSERT_EQ(got, want) << m.name << " square of " << n << " limbs fill " << int(fill);
+            }
+        }
+    }
+}
+
+TEST(FastMultiply, ZeroOperandsGiveZero)
+{
+    for (std::size_t n : {std::size_t(1), kKaratsubaThreshold + 5, kNttThreshold + 5}) {
+        const Limbs zero(n, 0), x = make(n, Fill::Random, 9);
+        for (const MethodCase& m : kMethods) {
+            Limbs got(2 * n, 1);
+            m.fn(zero.data(), n, x.data(), n, got.data());
+            EXPECT_EQ(got, Limbs(2 * n, 0)) << m.name << " " << n;
+            m.fn(zero.data(), n, zero.data(), n, got.data());
+            EXPECT_EQ(got, Limbs(2 * n, 0)) << m.name << " square " << n;
+        }
+    }
+}
+
+// (10^(9n) - 1)^2 = 10^(18n) - 2 * 10^(9n) + 1: limbs 1, 0 ... 0, 10^9 - 2,
+// 10^9 - 1 ... Every convolution term of the transform is then as large as
+// it can be for the length, which checks the exactness bound on sizes where
+// the schoolbook product would be too slow.
+TEST(FastMultiply, AllNinesSquareInClosedForm)
+{
+    for (std::size_t n : {std::size_t(5000), std::size_t(1) << 17}) {
+        const Limbs a(n, kBase - 1);
+        Limbs want(2 * n, kBase - 1);
+        want[0] = 1;
+        std::fill(want.begin() + 1, want.begin() + n, 0);
+        want[n] = kBase - 2;
+        Limbs got(2 * n);
+        multiplyLimbs(a.data(), n, a.data(), n, got.data());
+        EXPECT_EQ(got, want) << "square " << n;
+        const Limbs b(n, kBase - 1);  // a distinct array: the general product
+        multiplyLimbs(a.data(), n, b.data(), n, got.data());
+        EXPECT_EQ(got, want) << "product " << n;
+    }
+}
+
+TEST(FastMultiply, LongProductsAgreeBetweenMethods)
+{
+    // Above the transform cut-off, very unbalanced: the transform and the
+    // piecewise Toom-3 path must agree with the schoolbook product.
+    const Limbs a = make(6000, Fill::Random, 77), b = make(1700, Fill::Sparse, 78);
+    const Limbs want = schoolbook(a, b);
+    Limbs got(want.size());
+    multiplyLimbs(a.data(), a.size(), b.data(), b.size(), got.data());
+    EXPECT_EQ(got, want);
+    mulToom3(b.data(), b.size(), b.data(), b.size(), got.data());
+    Limbs sq(2 * b.size());
+    mulNtt(b.data(), b.size(), b.data(), b.size(), sq.data());
+    EXPECT_TRUE(std::equal(sq.begin(), sq.end(), got.begin()));
+}
+
+}  // namespace
+}  // namespace arith::detail
