@@ -1,0 +1,107 @@
+// Truncating division to a number of places, and the remainder of the
+// integer parts.
+#include "arith/BigArithmetic.h"
+
+#include "arith/detail/LimbOps.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <string_view>
+
+namespace arith {
+
+namespace {
+
+constexpr const char* kDivideByZero = "Error: Divide by Zero.";
+constexpr const char* kDivideTitle = "Big Math(Divide)";
+constexpr const char* kModuloTitle = "Big Math(Modulo)";
+
+bool takeSign(std::string& s)
+{
+    if (!s.empty() && s.front() == '-') {
+        s.erase(0, 1);
+        return true;
+    }
+    return false;
+}
+
+// Length of s once its leading "0" characters are removed (one character
+// always kept), as StripLeadingZeros would leave it.
+std::size_t strippedLength(std::string_view s)
+{
+    if (s.empty())
+        return 0;
+    const std::size_t first = s.find_first_not_of('0');
+    return first == std::string_view::npos ? 1 : s.size() - first;
+}
+
+}  // namespace
+
+std::string BigDivide(std::string a, std::string b, int& precision)
+{
+    const bool negA = takeSign(a);
+    const bool negB = takeSign(b);
+    const detail::DecimalParts pa = detail::parseDecimal(a);
+    const detail::DecimalParts pb = detail::parseDecimal(b);
+    const detail::Limbs divisor = detail::digitsToLimbs(pb.digits);
+    if (detail::isZero(divisor)) {
+        platform::showMessage(kDivideByZero, kDivideTitle, platform::Icon::None, platform::Buttons::OK);
+        return "";
+    }
+    const detail::Limbs dividend = detail::digitsToLimbs(pa.digits);
+    if (detail::isZero(dividend))
+        return "0";
+
+    // At least ten places, and more when the divisor is longer than the
+    // dividend and its places together.
+    std::int64_t places = std::max(precision, 10);
+    const auto lenA = static_cast<std::int64_t>(strippedLength(a));
+    const auto lenB = static_cast<std::int64_t>(strippedLength(b));
+    if (lenA + places < lenB)
+        places = lenB + 1;
+    precision = static_cast<int>(std::min<std::int64_t>(places, INT_MAX));
+
+    // |a| / |b| = (A / 10^fa) / (B / 10^fb). The quotient truncated to
+    // 2 fa + precision places is floor(A * 10^(fa + fb + precision) / B),
+    // read with that many places.
+    const std::size_t p = static_cast<std::size_t>(places);
+    const std::size_t scale = pa.fraction + pb.fraction + p;
+    detail::Limbs q;
+    detail::Limbs r;
+    detail::divModLimbs(detail::shiftLeftDecimal(dividend, scale), divisor, q, r);
+    return detail::formatDecimal(negA != negB, q, 2 * pa.fraction + p);
+}
+
+std::string BigDivide(std::string a, std::string b, int&& precision)
+{
+    return BigDivide(std::move(a), std::move(b), precision);
+}
+
+std::string BigModulo(std::string a, std::string b)
+{
+    const bool negA = takeSign(a);
+    takeSign(b);
+    if (StripLeadingZeros(b) == "0") {
+        platform::showMessage(kDivideByZero, kModuloTitle, platform::Icon::None, platform::Buttons::OK);
+        return "";
+    }
+    const detail::Limbs x = detail::digitsToLimbs(detail::parseDecimal(IntegerPart(a)).digits);
+    const detail::Limbs y = detail::digitsToLimbs(detail::parseDecimal(IntegerPart(b)).digits);
+    detail::Limbs r;
+    if (detail::isZero(y)) {
+        // A divisor below one in magnitude but not written as zero (".5",
+        // "0.0"): the quotient of the integer parts is a division by zero,
+        // reported as such, and nothing is taken away from a.
+        platform::showMessage(kDivideByZero, kDivideTitle, platform::Icon::None, platform::Buttons::OK);
+        r = x;
+    } else {
+        detail::Limbs q;
+        detail::divModLimbs(x, y, q, r);
+    }
+    // The remainder takes a's sign, "-0" included.
+    return detail::formatDecimal(negA, r, 0);
+}
+
+}  // namespace arith
