@@ -1,0 +1,143 @@
+#include "zoom/FrmZoom.h"
+
+#include "platform/qt/Twips.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace zoom {
+
+using platform::qt::PxToTwips;
+using platform::qt::TwipsToPx;
+
+FrmZoom::FrmZoom(QWidget* owner, const std::string& readoutText, const std::string& readoutWords)
+    : QDialog(owner), owner_(owner), model_(readoutText, readoutWords)
+{
+    setObjectName("frmZoom");
+    setWindowTitle("Zoom");
+    setModal(true);
+    setSizeGripEnabled(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName("menuBar");
+    QMenu* disp = menuBar_->addMenu("Disolay As");
+    disp->setObjectName("mnuDisp");
+    QAction* number = disp->addAction("Number");
+    number->setObjectName("mnuNumber");
+    QAction* text = disp->addAction("Text");
+    text->setObjectName("mnuText");
+    connect(number, &QAction::triggered, this, [this] {
+        model_.showNumber();
+        showModelText();
+    });
+    connect(text, &QAction::triggered, this, [this] {
+        model_.showText();
+        showModelText();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar_);
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    client_->setMinimumSize(0, 0);
+    layout->addWidget(client_);
+
+    lblDigitCount_ = new QLabel(client_);
+    lblDigitCount_->setObjectName("lblDigitCount");
+    QFont labelFont("Arial");
+    labelFont.setPointSizeF(9.75);
+    labelFont.setBold(true);
+    lblDigitCount_->setFont(labelFont);
+    lblDigitCount_->setText(QString::fromStdString(model_.digitCaption()));
+    lblDigitCount_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    txtZoom_ = new QPlainTextEdit(client_);
+    txtZoom_->setObjectName("txtZoom");
+    QFont boxFont("Arial Narrow");
+    boxFont.setPointSizeF(12);
+    boxFont.setBold(true);
+    boxFont.setStretch(QFont::Condensed);
+    txtZoom_->setFont(boxFont);
+    txtZoom_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtZoom_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(txtZoom_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingText_)
+            model_.setText(txtZoom_->toPlainText().toStdString());
+    });
+    showModelText();
+
+    // Design size, placed against the main window; then the geometry rule.
+    const double d = dpi();
+    const int menuHeight = menuBar_->sizeHint().height();
+    resize(TwipsToPx(kClientWidth, d), menuHeight + TwipsToPx(kClientHeight, d));
+    if (owner_) {
+        const QPoint o = owner_->frameGeometry().topLeft();
+        move(o.x() + TwipsToPx(kOffsetLeft, d), o.y() + TwipsToPx(kOffsetTop, d));
+    }
+    layoutClient();
+    txtZoom_->setFocus();
+}
+
+double FrmZoom::dpi() const
+{
+    const QScreen* screen = owner_ ? owner_->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+void FrmZoom::showModelText()
+{
+    settingText_ = true;
+    txtZoom_->setWordWrapMode(model_.numberMode() != kFalse ? QTextOption::WrapAnywhere
+                                                             : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtZoom_->setPlainText(QString::fromStdString(model_.text()));
+    settingText_ = false;
+}
+
+void FrmZoom::layoutClient()
+{
+    const double d = dpi();
+    const int menuHeight = menuBar_->isVisible() ? menuBar_->height() : menuBar_->sizeHint().height();
+    const double outerWidth = PxToTwips(width(), d) + kFrameWidth;
+    const double outerHeight = PxToTwips(height() - menuHeight, d) + kFrameHeight;
+    const BoxSize box = TextBoxSize(outerWidth, outerHeight, boxHeight_);
+    boxHeight_ = box.height;
+    lblDigitCount_->setGeometry(TwipsToPx(kBoxLeft, d), TwipsToPx(kLabelTop, d), TwipsToPx(box.width, d),
+                                TwipsToPx(kLabelHeight, d));
+    txtZoom_->setGeometry(TwipsToPx(kBoxLeft, d), TwipsToPx(kBoxTop, d), TwipsToPx(box.width, d),
+                          TwipsToPx(box.height, d));
+}
+
+void FrmZoom::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    layoutClient();
+}
+
+void FrmZoom::done(int result)
+{
+    if (!unloaded_) {
+        unloaded_ = true;
+        writeBack_ = model_.unload();
+    }
+    QDialog::done(result);
+}
+
+std::optional<std::string> ShowZoom(QWidget* owner, const std::string& readoutText,
+                                    const std::string& readoutWords)
+{
+    FrmZoom z(owner, readoutText, readoutWords);
+    z.exec();
+    return z.writeBack();
+}
+
+}  // namespace zoom
