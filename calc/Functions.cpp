@@ -1,0 +1,225 @@
+// The function commands: roots, factorial, logarithm and the constants.
+// They are kept apart from the keypad so that the keypad links against the
+// core arithmetic alone.
+#include "calc/Engine.h"
+
+#include "arith/BigArithmetic.h"
+#include "calc/Format.h"
+#include "platform/Platform.h"
+
+namespace calc {
+
+namespace {
+
+// Shown on the words label while a long command works.
+constexpr const char* kLongWorkNotice = "\r\n    ---  This could take a while!  ---";
+constexpr const char* kPiNotice = "\r\n    ---  Chill Calcumalating Pi to 23 decimals!  ---";
+constexpr const char* kRootTolerance = "0.0001";
+// Inputs longer than these (in characters, without ",") get the notice or
+// the question before the root is taken.
+constexpr std::size_t kSquareRootNoticeLength = 25;
+constexpr std::size_t kCubeRootQuestionLength = 30;
+constexpr std::size_t kFactorialQuestionLength = 3;
+
+constexpr const char* kSorryTitle = "Sorry";
+constexpr const char* kYikesTitle = "Yikes!";
+constexpr const char* kRootNegativeText =
+    "Invalid input!   Can't do root operations on Negative numbers";
+constexpr const char* kLogNegativeText = "Invalid input!   Can't do log operations on Negative numbers";
+constexpr const char* kFactorialNegativeText =
+    "Invalid input!\r\n\r\nCan't do Factorial operations on Negative numbers";
+constexpr const char* kCubeRootQuestion =
+    "This operation could take a long time to complete.  Are you sure you want to continue?";
+constexpr const char* kFactorialQuestion =
+    "This operation will result in a \"Truly Ginormous\" result, and could take a long time to "
+    "complete.  Are you sure you want to Continue?";
+
+bool startsWithMinus(const std::string& s) { return !s.empty() && s.front() == '-'; }
+
+void setBusy(bool busy) { platform::pointer().setBusy(busy); }
+void yieldOnce() { platform::eventLoop().yieldOnce(); }
+
+}  // namespace
+
+void Engine::rootFinish(const std::string& name, const std::string& x, const std::string& readout,
+                        const std::string& marker)
+{
+    SetReadoutText(readout);
+    setBusy(false);
+    PrependHistory(name + x + " = " + state_.readoutText + marker);
+}
+
+void Engine::cmdSquareRoot_Click()
+{
+    if (startsWithMinus(state_.readoutText)) {
+        platform::showMessage(kRootNegativeText, kSorryTitle, platform::Icon::Critical,
+                              platform::Buttons::OK);
+        return;
+    }
+    const std::string x = RemoveCommas(state_.readoutText);
+    const std::string a = ToOperand(x);
+    const std::string captionBefore = wordsCaption_;
+    setBusy(true);
+    yieldOnce();
+    if (x.size() > kSquareRootNoticeLength) {
+        setWordsCaption(kLongWorkNotice);
+        yieldOnce();
+    }
+    // The answer is the marker ("!" exact, "~" approximate) and the root.
+    std::optional<std::string> r = worker_.run([a, x] {
+        // The iteration starts from x itself and would divide by a zero
+        // start; the root of zero is zero.
+        std::string root = IsZeroValue(a) ? std::string("0") : arith::BigSquareRoot(a, kRootTolerance);
+        const bool exact = arith::BigMultiply(root, root) == x;
+        return (exact ? "!" : "~") + root;
+    });
+    if (!r) {
+        setWordsCaption(captionBefore);
+        setBusy(false);
+        return;
+    }
+    const std::string marker = r->substr(0, 1);
+    const std::string root = r->substr(1);
+    rootFinish(" Square Root ", x, marker == "!" ? ResultText(root) : AddCommas(root), marker);
+}
+
+void Engine::cmdCubeRoot_Click()
+{
+    if (startsWithMinus(state_.readoutText)) {
+        platform::showMessage(kRootNegativeText, kSorryTitle, platform::Icon::Critical,
+                              platform::Buttons::OK);
+        return;
+    }
+    const std::string x = RemoveCommas(state_.readoutText);
+    const std::string a = ToOperand(x);
+    const std::string captionBefore = wordsCaption_;
+    setBusy(true);
+    yieldOnce();
+    if (x.size() > kCubeRootQuestionLength) {
+        const platform::Answer answer = platform::showMessage(
+            kCubeRootQuestion, kYikesTitle, platform::Icon::Question, platform::Buttons::YesNo);
+        if (answer != platform::Answer::Yes) {
+            setBusy(false);
+            return;
+        }
+    }
+    setWordsCaption(kLongWorkNotice);
+    yieldOnce();
+    std::string one = "1";
+    std::string aCopy = a;
+    if (arith::BigGreaterOrEqual(aCopy, one) != arith::kFalse) {
+        std::optional<std::string> r = worker_.run([a, x] {
+            std::string root = arith::BigCubeRoot(a, kRootTolerance);
+            const bool exact = arith::BigMultiply(arith::BigMultiply(root, root), root) == x;
+            return (exact ? "!" : "~") + root;
+        });
+        if (!r) {
+            setWordsCaption(captionBefore);
+            setBusy(false);
+            return;
+        }
+        const std::string marker = r->substr(0, 1);
+        const std::string root = r->substr(1);
+        rootFinish(" Cube Root ", x, marker == "!" ? ResultText(root) : AddCommas(root), marker);
+    } else {
+        // Below 1 (0 and fractions) the readout is set to "0.0" and then
+        // to "0.", so the reaction always replaces the notice.
+        SetReadoutText("0.0");
+        rootFinish(" Cube Root ", x, "0.", "!");
+    }
+}
+
+void Engine::cmdFactorial_Click()
+{
+    if (startsWithMinus(state_.readoutText)) {
+        platform::showMessage(kFactorialNegativeText, kSorryTitle, platform::Icon::Critical,
+                              platform::Buttons::OK);
+        return;
+    }
+    const std::string n = arith::IntegerPart(ToOperand(state_.readoutText));
+    if (IsZeroValue(n)) {
+        // 0! is 1; "000" and other zeros are answered the same way.
+        state_.firstOperand = n;
+        ShowResult("1");
+    } else {
+        if (n.size() > kFactorialQuestionLength) {
+            const platform::Answer answer = platform::showMessage(
+                kFactorialQuestion, kYikesTitle, platform::Icon::Question, platform::Buttons::YesNo);
+            if (answer != platform::Answer::Yes) {
+                state_.firstOperand = n;
+                setBusy(false);
+                return;
+            }
+        }
+        const std::string captionBefore = wordsCaption_;
+        setWordsCaption(kLongWorkNotice);
+        setBusy(true);
+        yieldOnce();
+        std::optional<std::string> r = worker_.run([n] { return arith::BigFactorial(n); });
+        if (!r) {
+            setWordsCaption(captionBefore);
+            setBusy(false);
+            return;
+        }
+        state_.firstOperand = std::move(*r);
+        ShowResult(state_.firstOperand);
+    }
+    setBusy(false);
+    PrependHistory(n + " Factorial = " + state_.readoutText);
+}
+
+void Engine::cmdLog_Click()
+{
+    // The logarithm of a negative number has no value; it is refused like
+    // the roots instead of giving a wrong number.
+    if (startsWithMinus(state_.readoutText)) {
+        platform::showMessage(kLogNegativeText, kSorryTitle, platform::Icon::Critical,
+                              platform::Buttons::OK);
+        return;
+    }
+    setBusy(true);
+    yieldOnce();
+    const std::string x = RemoveCommas(state_.readoutText);
+    const std::string a = ToOperand(x);
+    std::optional<std::string> r = worker_.run([a] { return arith::BigLog(a, "10"); });
+    if (!r) {
+        setBusy(false);
+        return;
+    }
+    state_.firstOperand = std::move(*r);
+    ShowResult(state_.firstOperand);
+    setBusy(false);
+    PrependHistory("log " + x + " = " + state_.readoutText);
+}
+
+void Engine::cmdPi_Click()
+{
+    const std::string captionBefore = wordsCaption_;
+    setBusy(true);
+    setWordsCaption(kPiNotice);
+    yieldOnce();
+    std::optional<std::string> pi = worker_.run([] { return arith::BigPi(); });
+    if (!pi) {
+        setWordsCaption(captionBefore);
+        setBusy(false);
+        return;
+    }
+    SetReadoutText(std::move(*pi));
+    state_.lastInput = kInputNumber;
+    view_.focusSetFocusButton();
+    setBusy(false);
+    if (wordsCaption_.find("Chill") != std::string::npos)
+        txtReadout_Change();
+}
+
+void Engine::cmdEulers_Click()
+{
+    std::optional<std::string> e = worker_.run([] { return arith::BigE(); });
+    if (!e)
+        return;
+    SetReadoutText(std::move(*e));
+    state_.lastInput = kInputNumber;
+    view_.focusSetFocusButton();
+}
+
+}  // namespace calc
