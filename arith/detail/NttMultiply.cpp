@@ -14,8 +14,13 @@
 // gives every c_k exactly.
 #include "arith/detail/FastMultiply.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace arith::detail {
 namespace {
@@ -26,34 +31,40 @@ using u64 = std::uint64_t;
 constexpr int kMaxLog = 23;
 
 // Montgomery arithmetic modulo an odd prime p < 2^30 with R = 2^32. Values
-// are kept fully reduced in [0, p).
+// are kept fully reduced in [0, p). For t < p * 2^32, with m = t * p^(-1)
+// mod 2^32 the low halves of t and m * p agree, so (t - m * p) / 2^32 is
+// the difference of their high halves, which lies in (-p, p).
 struct Mont {
     u32 p;
-    u32 pinv;  // -p^(-1) mod 2^32
+    u32 pinv;  // p^(-1) mod 2^32
     u32 r2;    // R^2 mod p
 
     constexpr explicit Mont(u32 prime) : p(prime), pinv(0), r2(0)
     {
         u32 inv = prime;  // Newton iteration for p^(-1) mod 2^32
         for (int i = 0; i < 5; ++i) inv *= 2u - prime * inv;
-        pinv = 0u - inv;
+        pinv = inv;
         u64 r = (u64(1) << 32) % prime;
         r2 = u32(r * r % prime);
     }
     u32 reduce(u64 t) const
     {
         u32 m = u32(t) * pinv;
-        u32 r = u32((t + u64(m) * p) >> 32);
-        return r >= p ? r - p : r;
+        u32 th = u32(t >> 32), sh = u32((u64(m) * p) >> 32);
+        return th - sh + (p & (0u - u32(th < sh)));
     }
     u32 mul(u32 a, u32 b) const { return reduce(u64(a) * b); }
     u32 toMont(u32 a) const { return reduce(u64(a) * r2); }  // any a < 2^32
     u32 add(u32 a, u32 b) const
     {
-        u32 s = a + b;
-        return s >= p ? s - p : s;
+        u32 s = a + b - p;
+        return s + (p & (0u - (s >> 31)));
     }
-    u32 sub(u32 a, u32 b) const { return a >= b ? a - b : a + p - b; }
+    u32 sub(u32 a, u32 b) const
+    {
+        u32 d = a - b;
+        return d + (p & (0u - (d >> 31)));
+    }
     u32 pow(u32 baseMont, u64 e) const
     {
         u32 r = toMont(1);
@@ -79,7 +90,8 @@ constexpr Prime kPrimes[3] = {
 
 // Twiddle factors for one prime in Montgomery form: for each level with
 // half-length h (a power of two), tw[h + j] = w_(2h)^j, j < h; itw the same
-// for the inverse roots. Grown on demand, one table per thread.
+// for the inverse roots. The entries do not depend on the transform length,
+// so one table grown on demand serves every length; one table per thread.
 struct Twiddles {
     std::vector<u32> tw, itw;
     void ensure(const Prime& pr, std::size_t n)
@@ -108,10 +120,13 @@ Twiddles& twiddles(int which)
     return t[which];
 }
 
-// Decimation in frequency: natural order in, bit-reversed order out.
-void forward(u32* a, std::size_t n, const Mont& m, const u32* tw)
+// ---- portable loops --------------------------------------------------------
+
+// Decimation in frequency over the levels h = from, from/2, ..., down to
+// and including `to`: natural order in, bit-reversed order out.
+void forwardLevels(u32* a, std::size_t n, const Mont m, const u32* tw, std::size_t from, std::size_t to)
 {
-    for (std::size_t h = n / 2; h >= 1; h >>= 1) {
+    for (std::size_t h = from; h >= to && h >= 1; h >>= 1) {
         const u32* w = tw + h;
         for (std::size_t s = 0; s < n; s += 2 * h) {
             u32* x = a + s;
@@ -125,10 +140,10 @@ void forward(u32* a, std::size_t n, const Mont& m, const u32* tw)
     }
 }
 
-// Decimation in time: bit-reversed order in, natural order out (unscaled).
-void inverse(u32* a, std::size_t n, const Mont& m, const u32* itw)
+// Decimation in time over the levels h = from, 2 from, ..., below `to`.
+void inverseLevels(u32* a, std::size_t n, const Mont m, const u32* itw, std::size_t from, std::size_t to)
 {
-    for (std::size_t h = 1; h < n; h <<= 1) {
+    for (std::size_t h = from; h < to; h <<= 1) {
         const u32* w = itw + h;
         for (std::size_t s = 0; s < n; s += 2 * h) {
             u32* x = a + s;
@@ -142,6 +157,202 @@ void inverse(u32* a, std::size_t n, const Mont& m, const u32* itw)
     }
 }
 
+// c[i] = c[i] * f[i] (or c[i] * c[i] when f is null), Montgomery products.
+void pointwise(u32* c, const u32* f, std::size_t n, const Mont m)
+{
+    if (f) for (std::size_t i = 0; i < n; ++i) c[i] = m.mul(c[i], f[i]);
+    else for (std::size_t i = 0; i < n; ++i) c[i] = m.mul(c[i], c[i]);
+}
+
+// c[i] = Montgomery product of c[i] and the constant k.
+void scale(u32* c, std::size_t n, u32 k, const Mont m)
+{
+    for (std::size_t i = 0; i < n; ++i) c[i] = m.mul(c[i], k);
+}
+
+// ---- the same loops eight lanes at a time -----------------------------------
+#if defined(__x86_64__) && defined(__GNUC__)
+#define MEGATALLY_NTT_AVX2 1
+
+struct VMont {
+    __m256i p, pinv;
+};
+
+// The Montgomery product of eight lane pairs (see Mont::reduce).
+__attribute__((target("avx2"))) inline __m256i vmul(__m256i a, __m256i b, const VMont& m)
+{
+    __m256i te = _mm256_mul_epu32(a, b);
+    __m256i to = _mm256_mul_epu32(_mm256_srli_epi64(a, 32), _mm256_srli_epi64(b, 32));
+    __m256i se = _mm256_mul_epu32(_mm256_mul_epu32(te, m.pinv), m.p);
+    __m256i so = _mm256_mul_epu32(_mm256_mul_epu32(to, m.pinv), m.p);
+    __m256i th = _mm256_blend_epi32(_mm256_srli_epi64(te, 32), to, 0xAA);
+    __m256i sh = _mm256_blend_epi32(_mm256_srli_epi64(se, 32), so, 0xAA);
+    __m256i r = _mm256_sub_epi32(th, sh);
+    return _mm256_min_epu32(r, _mm256_add_epi32(r, m.p));
+}
+__attribute__((target("avx2"))) inline __m256i vadd(__m256i a, __m256i b, const VMont& m)
+{
+    __m256i s = _mm256_add_epi32(a, b);
+    return _mm256_min_epu32(s, _mm256_sub_epi32(s, m.p));
+}
+__attribute__((target("avx2"))) inline __m256i vsub(__m256i a, __m256i b, const VMont& m)
+{
+    __m256i d = _mm256_sub_epi32(a, b);
+    return _mm256_min_epu32(d, _mm256_add_epi32(d, m.p));
+}
+__attribute__((target("avx2"))) inline __m256i load(const u32* p)
+{
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+}
+__attribute__((target("avx2"))) inline void store(u32* p, __m256i v)
+{
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
+}
+__attribute__((target("avx2"))) inline VMont vmont(const Mont& m)
+{
+    return VMont{_mm256_set1_epi32(int(m.p)), _mm256_set1_epi32(int(m.pinv))};
+}
+
+__attribute__((target("avx2"))) void forwardAvx2(u32* a, std::size_t n, const Mont m, const u32* tw)
+{
+    const VMont vm = vmont(m);
+    std::size_t h = n / 2;
+    for (; h >= 8; h >>= 1) {
+        const u32* w = tw + h;
+        for (std::size_t s = 0; s < n; s += 2 * h) {
+            u32* x = a + s;
+            u32* y = a + s + h;
+            for (std::size_t j = 0; j < h; j += 8) {
+                __m256i u = load(x + j), v = load(y + j);
+                store(x + j, vadd(u, v, vm));
+                store(y + j, vmul(vsub(u, v, vm), load(w + j), vm));
+            }
+        }
+    }
+    if (n < 8) {
+        forwardLevels(a, n, m, tw, h, 1);
+        return;
+    }
+    // The last three levels (h = 4, 2, 1) inside each group of eight: the
+    // partner of every lane comes from a lane swap, the sum stays in the
+    // lower lane of each pair and the twiddled difference in the upper one.
+    const __m256i w4 = _mm256_setr_epi32(int(tw[4]), int(tw[5]), int(tw[6]), int(tw[7]), int(tw[4]),
+                                         int(tw[5]), int(tw[6]), int(tw[7]));
+    const __m256i w2 = _mm256_setr_epi32(int(tw[2]), int(tw[3]), int(tw[2]), int(tw[3]), int(tw[2]),
+                                         int(tw[3]), int(tw[2]), int(tw[3]));
+    for (std::size_t s = 0; s < n; s += 8) {
+        __m256i x = load(a + s);
+        __m256i sw = _mm256_permute2x128_si256(x, x, 0x01);
+        x = _mm256_blend_epi32(vadd(x, sw, vm), vmul(vsub(sw, x, vm), w4, vm), 0xF0);
+        sw = _mm256_shuffle_epi32(x, 0x4E);  // swap pairs of lanes
+        x = _mm256_blend_epi32(vadd(x, sw, vm), vmul(vsub(sw, x, vm), w2, vm), 0xCC);
+        sw = _mm256_shuffle_epi32(x, 0xB1);  // swap neighbouring lanes; w = 1
+        x = _mm256_blend_epi32(vadd(x, sw, vm), vsub(sw, x, vm), 0xAA);
+        store(a + s, x);
+    }
+}
+
+__attribute__((target("avx2"))) void inverseAvx2(u32* a, std::size_t n, const Mont m, const u32* itw)
+{
+    const VMont vm = vmont(m);
+    if (n < 8) {
+        inverseLevels(a, n, m, itw, 1, n);
+        return;
+    }
+    // The first three levels (h = 1, 2, 4) inside each group of eight, the
+    // mirror image of the end of forwardAvx2.
+    const __m256i w4 = _mm256_setr_epi32(int(itw[4]), int(itw[5]), int(itw[6]), int(itw[7]), int(itw[4]),
+                                         int(itw[5]), int(itw[6]), int(itw[7]));
+    const __m256i w2 = _mm256_setr_epi32(int(itw[2]), int(itw[3]), int(itw[2]), int(itw[3]), int(itw[2]),
+                                         int(itw[3]), int(itw[2]), int(itw[3]));
+    for (std::size_t s = 0; s < n; s += 8) {
+        __m256i x = load(a + s);
+        __m256i sw = _mm256_shuffle_epi32(x, 0xB1);
+        x = _mm256_blend_epi32(vadd(x, sw, vm), vsub(sw, x, vm), 0xAA);
+        x = _mm256_blend_epi32(x, vmul(x, w2, vm), 0xCC);
+        sw = _mm256_shuffle_epi32(x, 0x4E);
+        x = _mm256_blend_epi32(vadd(x, sw, vm), vsub(sw, x, vm), 0xCC);
+        x = _mm256_blend_epi32(x, vmul(x, w4, vm), 0xF0);
+        sw = _mm256_permute2x128_si256(x, x, 0x01);
+        x = _mm256_blend_epi32(vadd(x, sw, vm), vsub(sw, x, vm), 0xF0);
+        store(a + s, x);
+    }
+    for (std::size_t h = 8; h < n; h <<= 1) {
+        const u32* w = itw + h;
+        for (std::size_t s = 0; s < n; s += 2 * h) {
+            u32* x = a + s;
+            u32* y = a + s + h;
+            for (std::size_t j = 0; j < h; j += 8) {
+                __m256i u = load(x + j), v = vmul(load(y + j), load(w + j), vm);
+                store(x + j, vadd(u, v, vm));
+                store(y + j, vsub(u, v, vm));
+            }
+        }
+    }
+}
+
+__attribute__((target("avx2"))) void pointwiseAvx2(u32* c, const u32* f, std::size_t n, const Mont m)
+{
+    const VMont vm = vmont(m);
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i x = load(c + i);
+        store(c + i, vmul(x, f ? load(f + i) : x, vm));
+    }
+    pointwise(c + i, f ? f + i : nullptr, n - i, m);
+}
+
+__attribute__((target("avx2"))) void scaleAvx2(u32* c, std::size_t n, u32 k, const Mont m)
+{
+    const VMont vm = vmont(m);
+    const __m256i vk = _mm256_set1_epi32(int(k));
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) store(c + i, vmul(load(c + i), vk, vm));
+    scale(c + i, n - i, k, m);
+}
+
+bool haveAvx2()
+{
+    static const bool have = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
+    return have;
+}
+#endif
+
+void forward(u32* a, std::size_t n, const Mont& m, const u32* tw)
+{
+#ifdef MEGATALLY_NTT_AVX2
+    if (haveAvx2()) return forwardAvx2(a, n, m, tw);
+#endif
+    forwardLevels(a, n, m, tw, n / 2, 1);
+}
+
+void inverse(u32* a, std::size_t n, const Mont& m, const u32* itw)
+{
+#ifdef MEGATALLY_NTT_AVX2
+    if (haveAvx2()) return inverseAvx2(a, n, m, itw);
+#endif
+    inverseLevels(a, n, m, itw, 1, n);
+}
+
+void multiplyPointwise(u32* c, const u32* f, std::size_t n, const Mont& m)
+{
+#ifdef MEGATALLY_NTT_AVX2
+    if (haveAvx2()) return pointwiseAvx2(c, f, n, m);
+#endif
+    pointwise(c, f, n, m);
+}
+
+void scaleBy(u32* c, std::size_t n, u32 k, const Mont& m)
+{
+#ifdef MEGATALLY_NTT_AVX2
+    if (haveAvx2()) return scaleAvx2(c, n, k, m);
+#endif
+    scale(c, n, k, m);
+}
+
 // c[0 .. n) = the cyclic convolution of a and b modulo one prime, as plain
 // residues.
 void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size_t nb, bool square,
@@ -152,24 +363,27 @@ void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size
     Twiddles& t = twiddles(which);
     t.ensure(pr, n);
 
-    for (std::size_t i = 0; i < na; ++i) c[i] = m.toMont(a[i]);
-    for (std::size_t i = na; i < n; ++i) c[i] = 0;
+    // Limbs below 2^32 go into Montgomery form by a product with R^2.
+    std::copy(a, a + na, c);
+    std::fill(c + na, c + n, 0);
+    scaleBy(c, na, m.r2, m);
     forward(c, n, m, t.tw.data());
     if (square) {
-        for (std::size_t i = 0; i < n; ++i) c[i] = m.mul(c[i], c[i]);
+        multiplyPointwise(c, nullptr, n, m);
     } else {
         scratch.resize(n);
         u32* f = scratch.data();
-        for (std::size_t i = 0; i < nb; ++i) f[i] = m.toMont(b[i]);
-        for (std::size_t i = nb; i < n; ++i) f[i] = 0;
+        std::copy(b, b + nb, f);
+        std::fill(f + nb, f + n, 0);
+        scaleBy(f, nb, m.r2, m);
         forward(f, n, m, t.tw.data());
-        for (std::size_t i = 0; i < n; ++i) c[i] = m.mul(c[i], f[i]);
+        multiplyPointwise(c, f, n, m);
     }
     inverse(c, n, m, t.itw.data());
     // Multiplying the Montgomery form x*R by the plain n^(-1) leaves the
     // plain value x / n.
     u32 ninv = m.reduce(m.pow(m.toMont(u32(n % m.p)), m.p - 2));
-    for (std::size_t i = 0; i < n; ++i) c[i] = m.mul(c[i], ninv);
+    scaleBy(c, n, ninv, m);
 }
 
 constexpr u64 kP1 = 998244353u, kP2 = 167772161u, kP3 = 469762049u;

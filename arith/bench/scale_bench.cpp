@@ -1,0 +1,160 @@
+// Arithmetic at scale, on decimal text in and out.
+//
+//   Scale/Multiply/N    BigMultiply of two N-digit numbers
+//   Scale/Divide/N      BigDivide of a 2N-digit by an N-digit number to N places
+//   Scale/Power2        BigPower("2", "1000000")
+//   Scale/Factorial     BigFactorial("100000")
+//
+// The operands are read from $MEGATALLY_SCALE_INPUTS/<name>.txt when that
+// variable is set (arith/bench/scale/run.sh writes them there, so that the
+// reference programs see the same numbers); otherwise they are made here
+// from a fixed seed.
+//
+//   Crossover/Mul/<method>/n, Crossover/Div/<method>/n
+// time the limb kernels directly, one method against the next, on n-limb
+// operands; these are the figures the dispatch cut-offs were chosen from.
+#include "arith/BigArithmetic.h"
+#include "arith/detail/FastDivide.h"
+#include "arith/detail/FastMultiply.h"
+#include "arith/detail/Kernels.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using arith::detail::Limb;
+
+std::string randomDigits(std::size_t n, std::uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    std::string s(n, '0');
+    for (char& c : s) c = char('0' + rng() % 10);
+    s[0] = char('1' + rng() % 9);
+    return s;
+}
+
+// The operand <name> of <digits> digits, from the input folder if there is one.
+std::string operand(const std::string& name, std::size_t digits, std::uint32_t seed)
+{
+    if (const char* dir = std::getenv("MEGATALLY_SCALE_INPUTS")) {
+        std::ifstream in(std::string(dir) + "/" + name + ".txt");
+        if (in) {
+            std::stringstream ss;
+            ss << in.rdbuf();
+            std::string s = ss.str();
+            while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+            return s;
+        }
+    }
+    return randomDigits(digits, seed);
+}
+
+void Multiply(benchmark::State& state)
+{
+    const std::size_t n = std::size_t(state.range(0));
+    const std::string a = operand("mul_a_" + std::to_string(n), n, 1);
+    const std::string b = operand("mul_b_" + std::to_string(n), n, 2);
+    for (auto _ : state) {
+        std::string p = arith::BigMultiply(a, b);
+        benchmark::DoNotOptimize(p.data());
+    }
+}
+BENCHMARK(Multiply)->Name("Scale/Multiply")->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void Divide(benchmark::State& state)
+{
+    const std::size_t n = std::size_t(state.range(0));
+    const std::string a = operand("div_a_" + std::to_string(n), 2 * n, 3);
+    const std::string b = operand("div_b_" + std::to_string(n), n, 4);
+    for (auto _ : state) {
+        int places = int(n);
+        std::string q = arith::BigDivide(a, b, places);
+        benchmark::DoNotOptimize(q.data());
+    }
+}
+BENCHMARK(Divide)->Name("Scale/Divide")->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void Power2(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::string p = arith::BigPower("2", "1000000");
+        benchmark::DoNotOptimize(p.data());
+    }
+}
+BENCHMARK(Power2)->Name("Scale/Power2")->Unit(benchmark::kMillisecond);
+
+// ---- kernels, one method against the next --------------------------------
+
+std::vector<Limb> randomLimbs(std::size_t n, std::uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    std::vector<Limb> v(n);
+    for (Limb& x : v) x = rng() % arith::detail::kBase;
+    if (v.back() == 0) v.back() = 1;
+    return v;
+}
+
+template <void (*Mul)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*), bool Square>
+void MulKernel(benchmark::State& state)
+{
+    const std::size_t n = std::size_t(state.range(0));
+    const auto a = randomLimbs(n, 5), b = randomLimbs(n, 6);
+    std::vector<Limb> out(2 * n);
+    const Limb* y = Square ? a.data() : b.data();
+    for (auto _ : state) {
+        Mul(a.data(), n, y, n, out.data());
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+
+void mulSizes(benchmark::internal::Benchmark* b)
+{
+    for (int n : {16, 24, 32, 40, 48, 64, 96, 128, 160, 200, 256, 384, 512, 768, 1024, 1500, 2048, 3000, 4096})
+        b->Arg(n);
+}
+
+using namespace arith::detail;
+BENCHMARK(MulKernel<mulBasecase, false>)->Name("Crossover/Mul/basecase")->Apply(mulSizes);
+BENCHMARK(MulKernel<mulKaratsuba, false>)->Name("Crossover/Mul/karatsuba")->Apply(mulSizes);
+BENCHMARK(MulKernel<mulToom3, false>)->Name("Crossover/Mul/toom3")->Apply(mulSizes);
+BENCHMARK(MulKernel<mulNtt, false>)->Name("Crossover/Mul/ntt")->Apply(mulSizes);
+BENCHMARK(MulKernel<multiplyLimbs, false>)->Name("Crossover/Mul/dispatch")->Apply(mulSizes);
+BENCHMARK(MulKernel<mulSchoolbook, false>)->Name("Crossover/Mul/schoolbook")->Apply(mulSizes);
+BENCHMARK(MulKernel<mulBasecase, true>)->Name("Crossover/Sqr/basecase")->Apply(mulSizes);
+BENCHMARK(MulKernel<mulKaratsuba, true>)->Name("Crossover/Sqr/karatsuba")->Apply(mulSizes);
+BENCHMARK(MulKernel<mulToom3, true>)->Name("Crossover/Sqr/toom3")->Apply(mulSizes);
+BENCHMARK(MulKernel<mulNtt, true>)->Name("Crossover/Sqr/ntt")->Apply(mulSizes);
+
+// A 2n-limb dividend by an n-limb divisor.
+template <void (*Div)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*, Limb*)>
+void DivKernel(benchmark::State& state)
+{
+    const std::size_t n = std::size_t(state.range(0));
+    const auto u = randomLimbs(2 * n, 7), v = randomLimbs(n, 8);
+    std::vector<Limb> q(n + 1), r(n);
+    for (auto _ : state) {
+        Div(u.data(), 2 * n, v.data(), n, q.data(), r.data());
+        benchmark::DoNotOptimize(q.data());
+    }
+}
+
+void divSizes(benchmark::internal::Benchmark* b)
+{
+    for (int n : {16, 32, 48, 64, 96, 128, 192, 256, 512, 1024, 2048, 4096})
+        b->Arg(n);
+}
+
+BENCHMARK(DivKernel<divSchoolbook>)->Name("Crossover/Div/schoolbook")->Apply(divSizes);
+BENCHMARK(DivKernel<divBasecase>)->Name("Crossover/Div/basecase")->Apply(divSizes);
+BENCHMARK(DivKernel<divRecursive>)->Name("Crossover/Div/recursive")->Apply(divSizes);
+
+}  // namespace
+
+BENCHMARK_MAIN();
