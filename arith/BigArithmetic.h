@@ -7,6 +7,18 @@
 // written ".5"), no trailing fraction zeros and no bare point, "-" only in
 // front of a negative result ("-0" where the sign rules of a procedure give
 // it). The empty string is the result of a division by zero.
+//
+// Text that is not a decimal string never fails: the arithmetic reads it as
+// follows. A "-" as the very first character makes it negative; digits are
+// its digits; the first "." separates the fraction; every other character
+// (letters, spaces, a second ".", a later "-") is skipped. Text without any
+// digit ("", ".", "-", "abc") reads as zero. So "1.2.3" reads as 1.23 and
+// "12abc" as 12. The text helpers (AlignDecimals, StripLeadingZeros,
+// StripTrailingZeros, IntegerPart, BigAbsolute) work on the characters as
+// they stand and never read outside the string.
+//
+// There is no length limit other than memory: any number of digits and of
+// fraction digits.
 #pragma once
 
 #include <cstdint>
@@ -20,30 +32,79 @@ inline constexpr Boolean kTrue = -1;
 inline constexpr Boolean kFalse = 0;
 
 // ---- Comparisons and normalisation ------------------------------------
-// Each comparison removes a leading "-" from both of the caller's variables.
+// Each comparison removes a leading "-" from both of the caller's variables
+// (a caller that still needs the signs passes copies). A text that began
+// with "-" is below every text that did not, whatever its digits ("-0" is
+// below "0"); otherwise the values are compared, with the magnitudes
+// reversed when both were negative. Equal values compare equal: "2.50" and
+// "2.5", ".5" and "0.5".
 Boolean BigLessThan(std::string& a, std::string& b);
 Boolean BigLessOrEqual(std::string& a, std::string& b);
 Boolean BigGreaterThan(std::string& a, std::string& b);
 Boolean BigGreaterOrEqual(std::string& a, std::string& b);
 
+// a without its leading "-" (the argument is a copy).
 std::string BigAbsolute(std::string a);
 // Replaces a and b (unsigned) by aligned digit strings of equal length
-// without a point; returns the common count of fraction digits.
+// without a point; returns the common count of fraction digits. A string's
+// fraction is counted from its first "." to its end, then every "." is
+// removed; the shorter fraction gets zeros appended, the shorter string
+// zeros in front. "12.5", "3.25" become "1250", "0325" and 2 is returned.
+// Other characters are kept as they are.
 std::int64_t AlignDecimals(std::string& a, std::string& b);
+// s without leading "0" characters, at least one character kept: "000" ->
+// "0", "0.5" -> ".5", "-05" unchanged, "" stays "".
 std::string StripLeadingZeros(std::string s);
+// Removes trailing "0" characters and then a bare trailing ".": "12.500" ->
+// "12.5", "5." -> "5", ".000" -> "". Meant for strings that contain a point:
+// it does not look for one, so "100" gives "1".
 std::string StripTrailingZeros(std::string s);
+// The characters before the first "." (s unchanged when it has none):
+// "-12.5" -> "-12", ".5" -> "", "-.5" -> "-". The fraction is dropped.
 std::string IntegerPart(std::string s);
 
 // ---- The four operations, remainder and whole powers -------------------
+// All results are exact (BigDivide truncates, never rounds) and in normal
+// form. None of these procedures changes its arguments.
+
+// a + b and a - b. A zero result is "0", never "-0" (also for operands
+// without any integer digit, such as ".0" + ".0").
 std::string BigAdd(std::string a, std::string b);
 std::string BigSubtract(std::string a, std::string b);
+// The exact product, with "-" in front when exactly one operand text begins
+// with "-": a zero product of unlike signs is "-0" ("-5" x "0").
 std::string BigMultiply(std::string a, std::string b);
 // a / b truncated to 2 x (fraction digits of a) + precision places. The
-// precision is raised to at least 10 (and further for long divisors) and the
-// raised value is written back.
+// precision is raised to at least 10, and to (length of b) + 1 when (length
+// of a) + precision is below the length of b (lengths of the texts without
+// sign and leading zeros, point included); the raised value is written back.
+// "-" in front when exactly one operand is negative ("-0" possible). A zero
+// dividend gives "0" and a zero divisor the message "Error: Divide by Zero."
+// titled "Big Math(Divide)" and "" (in both cases the precision variable is
+// left alone). Examples: 1 / 3 -> ".3333333333", 0.1 / 3 ->
+// ".033333333333", 1 / 99999999999 -> "0".
 std::string BigDivide(std::string a, std::string b, int& precision);
 std::string BigDivide(std::string a, std::string b, int&& precision);
+// The remainder of the integer parts of a and b under truncating division,
+// with the sign of a ("-" in front whenever a begins with "-": -6 mod 3 is
+// "-0"); b's sign plays no part. A divisor written as zero ("0", "-000")
+// shows "Error: Divide by Zero." titled "Big Math(Modulo)" and gives "". A
+// divisor whose integer part is zero but which is not written as zero (".5",
+// "0.0") shows the same text titled "Big Math(Divide)" and gives the integer
+// part of a, with a's sign.
 std::string BigModulo(std::string a, std::string b);
+// base raised to a whole exponent, exactly as repeated BigMultiply would
+// give it (computed by squaring).
+//  - An exponent containing "." anywhere ("2.5", "3.0", "3.") shows
+//    "Fractional Powers are not supported!" titled "Megatally" with the
+//    exclamation icon, and gives "0".
+//  - Exponent 0 gives "1" (also 0 ^ 0); exponent 1 gives the base text
+//    unchanged.
+//  - A negative exponent -n gives BigDivide("1", base ^ n, 10) (so 2 ^ -1
+//    is ".5", 0 ^ -1 is a division by zero and gives "").
+//  - A power whose result would have more than 1,073,741,824 digits is
+//    refused before any work, with a message titled "Megatally" (exclamation
+//    icon, OK), and gives "0". Bases 0, 1 and -1 never hit this bound.
 std::string BigPower(std::string base, std::string exponent);
 
 // ---- Roots, factorial and constants ------------------------------------
