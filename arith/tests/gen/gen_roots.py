@@ -160,6 +160,22 @@ def cube_root(x, tol):
     raise RuntimeError('no stop')
 
 
+def cube_root_below_one(x, tol):
+    """0 < x < 1: this module's own rule (the iteration above is defined for
+    x >= 1). The root is taken of x * 1000^k >= 1, moved k places back and
+    cut to 8 decimals."""
+    k = 0
+    while value(x) * 10 ** (3 * k) < 1:
+        k += 1
+    r = cube_root(normal(value(x) * 10 ** (3 * k)), tol)
+    text = strip_trailing_zeros(truncate_to8(normal(value(r) / 10 ** k)))
+    return text or '0'
+
+
+def any_cube_root(x, tol):
+    return cube_root(x, tol) if value(x) >= 1 else cube_root_below_one(x, tol)
+
+
 def big_log(x, base):
     y, result = x, '0'
     while value(y) >= value(base):
@@ -215,7 +231,7 @@ def main():
 
     sq = root_inputs(rng, 240)
     sq += [small_fraction(rng) for _ in range(30)]
-    sq += ['2.50', '007', '0.25', '1', '99.990000', '12345678987654321']
+    sq += ['2.50', '007', '0.25', '1', '99.990000', '12345678987654321', '0.0000000001', '.000001', '1.00000000001']
     with open(data / 'roots_sqrt.txt', 'w') as f:
         f.write(header.format('square roots'))
         for i, x in enumerate(sq):
@@ -224,12 +240,13 @@ def main():
 
     cb = root_inputs(rng, 200)
     cb += [small_fraction(rng) for _ in range(30)]
-    cb += ['1', '1.000', '8', '27.0', '0007', '999999999999999999999999999999', '.5']
+    cb += ['1', '1.000', '8', '27.0', '0007', '999999999999999999999999999999', '.5',
+           '0.000001', '0.000000000001', '.0000000000000000001', '0.999', '0.123']
     with open(data / 'roots_cbrt.txt', 'w') as f:
         f.write(header.format('cube roots'))
         for i, x in enumerate(cb):
             tol = tolerances[i % len(tolerances)]
-            f.write(f'{x}\t{tol}\t{cube_root(x, tol)}\n')
+            f.write(f'{x}\t{tol}\t{any_cube_root(x, tol)}\n')
 
     lg = root_inputs(rng, 120) + [small_fraction(rng) for _ in range(5)]
     lg += ['1', '10', '1000', '2', '3', '9.99', '10.01', '0.5', '123456789.123456789']
