@@ -102,9 +102,11 @@ std::string BigModulo(std::string a, std::string b);
 //    unchanged.
 //  - A negative exponent -n gives BigDivide("1", base ^ n, 10) (so 2 ^ -1
 //    is ".5", 0 ^ -1 is a division by zero and gives "").
-//  - A power whose result would have more than 1,073,741,824 digits is
-//    refused before any work, with a message titled "Megatally" (exclamation
-//    icon, OK), and gives "0". Bases 0, 1 and -1 never hit this bound.
+//  - A power whose result would have more than 268,435,456 digits (2^28) is
+//    refused before any work with the message "This power is too large to
+//    compute: its result would have more than 268,435,456 digits." titled
+//    "Megatally" (exclamation icon, OK), and gives "0". Bases 0, 1 and -1
+//    never hit this bound; a negative exponent is bounded like its positive.
 std::string BigPower(std::string base, std::string exponent);
 
 // ---- Roots, factorial and constants ------------------------------------

@@ -6,11 +6,12 @@
 namespace arith::detail {
 
 // BigPower refuses a power whose result would be estimated to have more
-// digits than this (about a gigabyte of text, a few gigabytes of working
-// memory), before it allocates anything.
-inline constexpr std::uint64_t kMaxPowerDigits = std::uint64_t{1} << 30;  // 1,073,741,824
+// digits than this, before it allocates anything. At the bound the work
+// takes about half a minute and one and a half gigabytes of memory, and the
+// text alone is a quarter of a gigabyte.
+inline constexpr std::uint64_t kMaxPowerDigits = std::uint64_t{1} << 28;  // 268,435,456
 
 inline constexpr const char* kPowerTooLargeText =
-    "This power is too large to compute: its result would have more than 1,073,741,824 digits.";
+    "This power is too large to compute: its result would have more than 268,435,456 digits.";
 
 }  // namespace arith::detail
