@@ -1,9 +1,9 @@
 // multiplyLimbs: picks the multiplication method by operand size.
 //
-//   shorter operand below kKaratsubaThreshold   mulBasecase
-//   below kToom3Threshold                       mulKaratsuba
-//   below kNttThreshold                         mulToom3
-//   otherwise                                   mulNtt
+//   shorter operand below cut.karatsuba    mulBasecase
+//   below cut.toom3                        mulKaratsuba
+//   from cut.ntt on                        mulNtt
+//   otherwise                              mulToom3
 //
 // A much longer operand (at least twice the shorter) is cut into pieces as
 // long as the shorter one, so that each method sees balanced operands. The
@@ -272,6 +272,12 @@ void mulToom3(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb
     }
 }
 
+const MulCutoffs& mulCutoffs(bool square)
+{
+    if (nttIsVectorised()) return square ? kVectorSquareCutoffs : kVectorCutoffs;
+    return square ? kScalarSquareCutoffs : kScalarCutoffs;
+}
+
 void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
     if (na < nb) {
@@ -279,12 +285,12 @@ void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
         std::swap(na, nb);
     }
     const bool square = isSquare(a, na, b, nb);
-    if (nb < (square ? kKaratsubaSquareThreshold : kKaratsubaThreshold)) {
+    const MulCutoffs& cut = mulCutoffs(square);
+    if (nb < cut.karatsuba) {
         mulBasecase(a, na, b, nb, out);
         return;
     }
-    const std::size_t nttFrom = square ? kNttSquareThreshold : kNttThreshold;
-    if (nb >= nttFrom && na + nb <= nttMaxProductLimbs()) {
+    if (nb >= cut.ntt && na + nb <= nttMaxProductLimbs()) {
         mulNtt(a, na, b, nb, out);
         return;
     }
@@ -299,7 +305,7 @@ void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
         }
         return;
     }
-    if (nb < (square ? kToom3SquareThreshold : kToom3Threshold)) mulKaratsuba(a, na, b, nb, out);
+    if (nb < cut.toom3) mulKaratsuba(a, na, b, nb, out);
     else mulToom3(a, na, b, nb, out);
 }
 

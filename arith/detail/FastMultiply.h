@@ -12,14 +12,25 @@
 namespace arith::detail {
 
 // Cut-offs in limbs of the shorter operand (see FastMultiply.cpp for how
-// they were measured). Sizes below kKaratsubaThreshold use mulBasecase.
-inline constexpr std::size_t kKaratsubaThreshold = 40;
-inline constexpr std::size_t kToom3Threshold = 150;
-inline constexpr std::size_t kNttThreshold = 1500;
-// Squaring runs through the same methods; its cut-offs are its own.
-inline constexpr std::size_t kKaratsubaSquareThreshold = 40;
-inline constexpr std::size_t kToom3SquareThreshold = 150;
-inline constexpr std::size_t kNttSquareThreshold = 1000;
+// they were measured). Sizes below `karatsuba` use mulBasecase, sizes from
+// `ntt` on the transform. The transform runs eight lanes at a time where the
+// processor can (nttIsVectorised()), which moves its cut-off far down.
+struct MulCutoffs {
+    std::size_t karatsuba;
+    std::size_t toom3;
+    std::size_t ntt;
+};
+inline constexpr MulCutoffs kScalarCutoffs{40, 150, 1500};
+inline constexpr MulCutoffs kScalarSquareCutoffs{40, 150, 1000};
+inline constexpr MulCutoffs kVectorCutoffs{40, 150, 120};
+inline constexpr MulCutoffs kVectorSquareCutoffs{40, 150, 100};
+// The set in use on this processor, for products or for squares.
+const MulCutoffs& mulCutoffs(bool square);
+
+bool nttIsVectorised();
+// Tests and benchmarks: run the transform with the portable loops only
+// (true), or as the processor allows again (false).
+void nttForcePortable(bool portable);
 
 // Longest product the transform can take (limbs of a plus limbs of b).
 std::size_t nttMaxProductLimbs();

@@ -3,18 +3,19 @@
 // The product of a (na limbs) and b (nb limbs) is the convolution
 // c_k = sum a_i * b_(k-i), followed by carrying in base 10^9. Each c_k is a
 // sum of at most min(na, nb) terms below (10^9 - 1)^2 < 10^18. The transform
-// length is a power of two L >= na + nb - 1, and L <= 2^23 (the largest
-// power of two dividing p - 1 for the smallest prime below), so
-// min(na, nb) <= 2^22 and c_k < 2^22 * 10^18 < 4.2e24. The convolution is
-// computed modulo the three primes
-//     p1 = 998244353 = 119 * 2^23 + 1
-//     p2 = 167772161 =   5 * 2^25 + 1
-//     p3 = 469762049 =   7 * 2^26 + 1
-// whose product is about 7.8e25 > 4.2e24, so the Chinese remainder theorem
+// length L >= na + nb - 1 is a power of two or three times one, at most
+// 3 * 2^22 (2^22 is the largest power of two dividing p - 1 for all three
+// primes below, and 3 divides every p - 1), so min(na, nb) <= 3 * 2^21 and
+// c_k < 6.3e6 * 10^18 = 6.3e24. The convolution is computed modulo
+//     p1 = 880803841 = 105 * 2^23 + 1
+//     p2 = 754974721 =  45 * 2^24 + 1
+//     p3 = 943718401 = 225 * 2^22 + 1
+// whose product is about 6.3e26 > 6.3e24, so the Chinese remainder theorem
 // gives every c_k exactly.
 #include "arith/detail/FastMultiply.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -28,7 +29,7 @@ namespace {
 using u32 = std::uint32_t;
 using u64 = std::uint64_t;
 
-constexpr int kMaxLog = 23;
+constexpr int kMaxLog = 22;  // transform lengths up to 3 * 2^kMaxLog
 
 // Montgomery arithmetic modulo an odd prime p < 2^30 with R = 2^32. Values
 // are kept fully reduced in [0, p). For t < p * 2^32, with m = t * p^(-1)
@@ -47,25 +48,25 @@ struct Mont {
         u64 r = (u64(1) << 32) % prime;
         r2 = u32(r * r % prime);
     }
-    u32 reduce(u64 t) const
+    constexpr u32 reduce(u64 t) const
     {
         u32 m = u32(t) * pinv;
         u32 th = u32(t >> 32), sh = u32((u64(m) * p) >> 32);
         return th - sh + (p & (0u - u32(th < sh)));
     }
-    u32 mul(u32 a, u32 b) const { return reduce(u64(a) * b); }
-    u32 toMont(u32 a) const { return reduce(u64(a) * r2); }  // any a < 2^32
-    u32 add(u32 a, u32 b) const
+    constexpr u32 mul(u32 a, u32 b) const { return reduce(u64(a) * b); }
+    constexpr u32 toMont(u32 a) const { return reduce(u64(a) * r2); }  // any a < 2^32
+    constexpr u32 add(u32 a, u32 b) const
     {
         u32 s = a + b - p;
         return s + (p & (0u - (s >> 31)));
     }
-    u32 sub(u32 a, u32 b) const
+    constexpr u32 sub(u32 a, u32 b) const
     {
         u32 d = a - b;
         return d + (p & (0u - (d >> 31)));
     }
-    u32 pow(u32 baseMont, u64 e) const
+    constexpr u32 pow(u32 baseMont, u64 e) const
     {
         u32 r = toMont(1);
         while (e) {
@@ -83,9 +84,9 @@ struct Prime {
 };
 
 constexpr Prime kPrimes[3] = {
-    {Mont(998244353u), 3},
-    {Mont(167772161u), 3},
-    {Mont(469762049u), 3},
+    {Mont(880803841u), 26},
+    {Mont(754974721u), 11},
+    {Mont(943718401u), 7},
 };
 
 // Twiddle factors for one prime in Montgomery form: for each level with
@@ -311,13 +312,15 @@ __attribute__((target("avx2"))) void scaleAvx2(u32* c, std::size_t n, u32 k, con
     scale(c + i, n - i, k, m);
 }
 
+std::atomic<bool> forcePortable{false};
+
 bool haveAvx2()
 {
     static const bool have = [] {
         __builtin_cpu_init();
         return __builtin_cpu_supports("avx2") != 0;
     }();
-    return have;
+    return have && !forcePortable.load(std::memory_order_relaxed);
 }
 #endif
 
@@ -353,6 +356,123 @@ void scaleBy(u32* c, std::size_t n, u32 k, const Mont& m)
     scale(c, n, k, m);
 }
 
+// ---- lengths three times a power of two -------------------------------------
+// For L = 3M the first (last) step of the forward (inverse) transform is one
+// radix-3 step over j < M with w a primitive L-th root and z = w^M:
+//   y0 = x0 + x1 + x2,
+//   y1 = (x0 + z x1 + z^2 x2) w^j = (x0 - x2 + t) w^j,
+//   y2 = (x0 + z^2 x1 + z x2) w^2j = (x0 - x1 - t) w^2j,  t = z (x1 - x2),
+// after which each third is a length-M transform with root w^3, which is
+// the root the tables use. The inverse step runs the same way with 1/w.
+struct Radix3 {
+    std::vector<u32> w1, w2;  // w^j and w^2j, j < M, Montgomery form
+    u32 z;
+};
+
+Radix3 radix3Table(const Prime& pr, std::size_t M, bool inverse)
+{
+    const Mont& m = pr.m;
+    u32 w = m.pow(m.toMont(pr.g), (m.p - 1) / (3 * M));
+    if (inverse) w = m.pow(w, m.p - 2);
+    Radix3 t;
+    t.w1.resize(M);
+    t.w2.resize(M);
+    u32 x = m.toMont(1);
+    for (std::size_t j = 0; j < M; ++j) {
+        t.w1[j] = x;
+        t.w2[j] = m.mul(x, x);
+        x = m.mul(x, w);
+    }
+    t.z = m.pow(w, M);
+    return t;
+}
+
+void radix3Forward(u32* a, std::size_t M, const Radix3& t, const Mont m, std::size_t from = 0)
+{
+    for (std::size_t j = from; j < M; ++j) {
+        u32 x0 = a[j], x1 = a[j + M], x2 = a[j + 2 * M];
+        u32 d = m.mul(t.z, m.sub(x1, x2));
+        a[j] = m.add(x0, m.add(x1, x2));
+        a[j + M] = m.mul(m.add(m.sub(x0, x2), d), t.w1[j]);
+        a[j + 2 * M] = m.mul(m.sub(m.sub(x0, x1), d), t.w2[j]);
+    }
+}
+
+void radix3Inverse(u32* a, std::size_t M, const Radix3& t, const Mont m, std::size_t from = 0)
+{
+    for (std::size_t j = from; j < M; ++j) {
+        u32 x0 = a[j], x1 = m.mul(a[j + M], t.w1[j]), x2 = m.mul(a[j + 2 * M], t.w2[j]);
+        u32 d = m.mul(t.z, m.sub(x1, x2));
+        a[j] = m.add(x0, m.add(x1, x2));
+        a[j + M] = m.add(m.sub(x0, x2), d);
+        a[j + 2 * M] = m.sub(m.sub(x0, x1), d);
+    }
+}
+
+#ifdef MEGATALLY_NTT_AVX2
+__attribute__((target("avx2"))) void radix3ForwardAvx2(u32* a, std::size_t M, const Radix3& t, const Mont m)
+{
+    const VMont vm = vmont(m);
+    const __m256i z = _mm256_set1_epi32(int(t.z));
+    std::size_t j = 0;
+    for (; j + 8 <= M; j += 8) {
+        __m256i x0 = load(a + j), x1 = load(a + j + M), x2 = load(a + j + 2 * M);
+        __m256i d = vmul(z, vsub(x1, x2, vm), vm);
+        store(a + j, vadd(x0, vadd(x1, x2, vm), vm));
+        store(a + j + M, vmul(vadd(vsub(x0, x2, vm), d, vm), load(t.w1.data() + j), vm));
+        store(a + j + 2 * M, vmul(vsub(vsub(x0, x1, vm), d, vm), load(t.w2.data() + j), vm));
+    }
+    radix3Forward(a, M, t, m, j);
+}
+
+__attribute__((target("avx2"))) void radix3InverseAvx2(u32* a, std::size_t M, const Radix3& t, const Mont m)
+{
+    const VMont vm = vmont(m);
+    const __m256i z = _mm256_set1_epi32(int(t.z));
+    std::size_t j = 0;
+    for (; j + 8 <= M; j += 8) {
+        __m256i x0 = load(a + j);
+        __m256i x1 = vmul(load(a + j + M), load(t.w1.data() + j), vm);
+        __m256i x2 = vmul(load(a + j + 2 * M), load(t.w2.data() + j), vm);
+        __m256i d = vmul(z, vsub(x1, x2, vm), vm);
+        store(a + j, vadd(x0, vadd(x1, x2, vm), vm));
+        store(a + j + M, vadd(vsub(x0, x2, vm), d, vm));
+        store(a + j + 2 * M, vsub(vsub(x0, x1, vm), d, vm));
+    }
+    radix3Inverse(a, M, t, m, j);
+}
+#endif
+
+// The whole transform of length n (a power of two, or three times one when
+// r3 is given), forward or inverse.
+void transform(u32* a, std::size_t n, const Mont& m, const Twiddles& tw, const Radix3* r3, bool inv)
+{
+    if (!r3) {
+        if (inv) inverse(a, n, m, tw.itw.data());
+        else forward(a, n, m, tw.tw.data());
+        return;
+    }
+    const std::size_t M = n / 3;
+    if (!inv) {
+#ifdef MEGATALLY_NTT_AVX2
+        if (haveAvx2()) radix3ForwardAvx2(a, M, *r3, m);
+        else
+#endif
+            radix3Forward(a, M, *r3, m);
+    }
+    for (int b = 0; b < 3; ++b) {
+        if (inv) inverse(a + b * M, M, m, tw.itw.data());
+        else forward(a + b * M, M, m, tw.tw.data());
+    }
+    if (inv) {
+#ifdef MEGATALLY_NTT_AVX2
+        if (haveAvx2()) radix3InverseAvx2(a, M, *r3, m);
+        else
+#endif
+            radix3Inverse(a, M, *r3, m);
+    }
+}
+
 // c[0 .. n) = the cyclic convolution of a and b modulo one prime, as plain
 // residues.
 void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size_t nb, bool square,
@@ -361,13 +481,29 @@ void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size
     const Prime& pr = kPrimes[which];
     const Mont& m = pr.m;
     Twiddles& t = twiddles(which);
-    t.ensure(pr, n);
+    const bool three = n % 3 == 0;
+    t.ensure(pr, three ? n / 3 : n);
+    const Radix3* fwd3 = nullptr;
+    const Radix3* inv3 = nullptr;
+    if (three) {
+        // One pair of tables per prime and length, kept for the thread.
+        thread_local std::vector<Radix3> cache[3][2];
+        int k = 0;
+        while ((std::size_t(1) << k) < n / 3) ++k;
+        for (int dir = 0; dir < 2; ++dir) {
+            auto& slot = cache[which][dir];
+            if (slot.size() <= std::size_t(k)) slot.resize(k + 1);
+            if (slot[k].w1.empty()) slot[k] = radix3Table(pr, n / 3, dir == 1);
+        }
+        fwd3 = &cache[which][0][k];
+        inv3 = &cache[which][1][k];
+    }
 
     // Limbs below 2^32 go into Montgomery form by a product with R^2.
     std::copy(a, a + na, c);
     std::fill(c + na, c + n, 0);
     scaleBy(c, na, m.r2, m);
-    forward(c, n, m, t.tw.data());
+    transform(c, n, m, t, fwd3, false);
     if (square) {
         multiplyPointwise(c, nullptr, n, m);
     } else {
@@ -376,18 +512,18 @@ void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size
         std::copy(b, b + nb, f);
         std::fill(f + nb, f + n, 0);
         scaleBy(f, nb, m.r2, m);
-        forward(f, n, m, t.tw.data());
+        transform(f, n, m, t, fwd3, false);
         multiplyPointwise(c, f, n, m);
     }
-    inverse(c, n, m, t.itw.data());
+    transform(c, n, m, t, inv3, true);
     // Multiplying the Montgomery form x*R by the plain n^(-1) leaves the
     // plain value x / n.
     u32 ninv = m.reduce(m.pow(m.toMont(u32(n % m.p)), m.p - 2));
     scaleBy(c, n, ninv, m);
 }
 
-constexpr u64 kP1 = 998244353u, kP2 = 167772161u, kP3 = 469762049u;
-constexpr u64 kP12 = kP1 * kP2;  // about 1.67e17 < 10^18
+constexpr u64 kP1 = 880803841u, kP2 = 754974721u, kP3 = 943718401u;
+constexpr u64 kP12 = kP1 * kP2;  // about 6.65e17 < 10^18
 constexpr u64 kP12Lo = kP12 % kBase, kP12Hi = kP12 / kBase;
 
 constexpr u64 powMod(u64 b, u64 e, u64 p)
@@ -406,17 +542,40 @@ constexpr u64 kInvP12ModP3 = powMod(kP12 % kP3, kP3 - 2, kP3);
 
 }  // namespace
 
+bool nttIsVectorised()
+{
+#ifdef MEGATALLY_NTT_AVX2
+    return haveAvx2();
+#else
+    return false;
+#endif
+}
+
+void nttForcePortable(bool portable)
+{
+#ifdef MEGATALLY_NTT_AVX2
+    forcePortable.store(portable, std::memory_order_relaxed);
+#else
+    (void)portable;
+#endif
+}
+
 std::size_t nttMaxProductLimbs()
 {
-    return std::size_t(1) << kMaxLog;
+    return std::size_t(3) << kMaxLog;
 }
 
 void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
     const bool square = a == b && na == nb;
     const std::size_t len = na + nb - 1;  // number of convolution terms
-    std::size_t n = 1;
-    while (n < len) n <<= 1;
+    // The shortest length 2^k or 3 * 2^k (k <= kMaxLog) that holds len terms.
+    std::size_t n = std::size_t(3) << kMaxLog;
+    for (int k = 0; k <= kMaxLog; ++k) {
+        const std::size_t two = std::size_t(1) << k, three = 3 * two;
+        if (two >= len) n = std::min(n, two);
+        if (k >= 2 && three >= len) n = std::min(n, three);
+    }
 
     std::vector<u32> r(3 * n), scratch;
     for (int k = 0; k < 3; ++k) convolve(k, a, na, b, nb, square, n, r.data() + k * n, scratch);
@@ -427,7 +586,15 @@ void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* 
     // Garner: c = x12 + p1*p2*y3 with x12 = r1 + p1*y2 < p1*p2. Writing
     // x12 = e1*B + e0 and p1*p2 = H*B + L (B = 10^9), c puts e0 + y3*L into
     // limb k and e1 + y3*H into limb k+1. Each column sum stays below
-    // 5.4e17 + 8e16 + 2e9, far inside 64 bits.
+    // 9.5e17 + 6.3e17 + 3e9, far inside 64 bits.
+    // The residues of Garner's steps are found with Montgomery products
+    // modulo p2 and p3, which take any first factor below 2^32:
+    //   y2 = (r2 - r1) / p1 mod p2, with r1 < p1 < 2 p2;
+    //   y3 = (r3 - r1 - p1*y2) / (p1*p2) mod p3, with r1 < p1 < p3.
+    constexpr Mont m2 = kPrimes[1].m, m3 = kPrimes[2].m;
+    constexpr u32 kY2 = m2.toMont(u32(kInvP1ModP2));
+    constexpr u32 kY3 = m3.toMont(u32(kInvP12ModP3));
+    constexpr u32 kY3P1 = m3.toMont(u32(kInvP12ModP3 * (kP1 % kP3) % kP3));
     u64 pending = 0;  // contribution to the current limb from the previous term
     u64 carry = 0;
     const std::size_t total = na + nb;
@@ -435,13 +602,13 @@ void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* 
         u64 acc = pending + carry;
         pending = 0;
         if (k < len) {
-            u64 x1 = r1[k];
-            u64 y2 = (r2[k] + kP2 - x1 % kP2) % kP2 * kInvP1ModP2 % kP2;
-            u64 x12 = x1 + kP1 * y2;
-            u64 y3 = (r3[k] + kP3 - x12 % kP3) % kP3 * kInvP12ModP3 % kP3;
-            u64 e1 = x12 / kBase, e0 = x12 - e1 * kBase;
-            acc += e0 + y3 * kP12Lo;
-            pending = e1 + y3 * kP12Hi;
+            const u32 x1 = r1[k];
+            const u32 y2 = m2.mul(r2[k] + u32(2 * kP2) - x1, kY2);
+            const u32 y3 = m3.sub(m3.mul(r3[k] + u32(kP3) - x1, kY3), m3.mul(y2, kY3P1));
+            const u64 x12 = x1 + kP1 * y2;
+            const u64 e1 = x12 / kBase, e0 = x12 - e1 * kBase;
+            acc += e0 + u64(y3) * kP12Lo;
+            pending = e1 + u64(y3) * kP12Hi;
         }
         carry = acc / kBase;
         out[k] = Limb(acc - carry * kBase);

@@ -57,11 +57,16 @@ struct SizeCase {
     std::size_t na, nb;
 };
 
+// Both cut-off sets: the one for the eight-lane transform and the one for
+// the portable transform.
+const MulCutoffs* const kCutoffSets[] = {&kVectorCutoffs, &kScalarCutoffs};
+const MulCutoffs* const kSquareCutoffSets[] = {&kVectorSquareCutoffs, &kScalarSquareCutoffs};
+
 // Sizes at the cut-offs of the dispatcher and the shapes each split makes.
-std::vector<SizeCase> thresholdSizes()
+std::vector<SizeCase> thresholdSizes(const MulCutoffs& cut)
 {
     std::vector<SizeCase> s = {{1, 1}, {2, 1}, {1, 7}, {3, 3}, {5, 4}, {7, 2}};
-    for (std::size_t t : {kKaratsubaThreshold, kToom3Threshold, kNttThreshold}) {
+    for (std::size_t t : {cut.karatsuba, cut.toom3, cut.ntt}) {
         for (std::size_t n : {t - 1, t, t + 1}) {
             s.push_back({n, n});
             s.push_back({n, n - n / 3});  // unbalanced, still one split
@@ -72,47 +77,69 @@ std::vector<SizeCase> thresholdSizes()
     return s;
 }
 
+// Runs the body once with the transform as this processor runs it and once
+// with its portable loops (the same run twice where they are the same).
+template <class Body>
+void forEachTransform(Body body)
+{
+    for (bool portable : {false, true}) {
+        nttForcePortable(portable);
+        body(portable ? "portable transform" : "native transform");
+    }
+    nttForcePortable(false);
+}
+
 TEST(FastMultiply, EveryMethodMatchesSchoolbookAroundCutoffs)
 {
     std::uint32_t seed = 1;
-    for (const SizeCase& sz : thresholdSizes()) {
-        for (Fill fill : {Fill::Random, Fill::Nines, Fill::Sparse, Fill::LeadingZeros}) {
-            const Limbs a = make(sz.na, fill, seed++);
-            const Limbs b = make(sz.nb, fill == Fill::LeadingZeros ? Fill::Random : fill, seed++);
-            const Limbs want = schoolbook(a, b);
-            for (const MethodCase& m : kMethods) {
-                // The large sizes only go through the methods that are meant for them.
-                if (m.fn == mulBasecase && sz.nb > kToom3Threshold) continue;
-                Limbs got(want.size(), 12345);
-                m.fn(a.data(), a.size(), b.data(), b.size(), got.data());
-                ASSERT_EQ(got, want) << m.name << " " << sz.na << "x" << sz.nb << " fill "
-                                     << int(fill);
+    forEachTransform([&](const char* mode) {
+        for (const MulCutoffs* cut : kCutoffSets) {
+            for (const SizeCase& sz : thresholdSizes(*cut)) {
+                // All four fills near the small cut-offs, two at the large ones.
+                const bool large = sz.nb > 300;
+                for (Fill fill : {Fill::Random, Fill::Nines, Fill::Sparse, Fill::LeadingZeros}) {
+                    if (large && (fill == Fill::Sparse || fill == Fill::LeadingZeros)) continue;
+                    const Limbs a = make(sz.na, fill, seed++);
+                    const Limbs b = make(sz.nb, fill == Fill::LeadingZeros ? Fill::Random : fill, seed++);
+                    const Limbs want = schoolbook(a, b);
+                    for (const MethodCase& m : kMethods) {
+                        if (m.fn == mulBasecase && large) continue;
+                        Limbs got(want.size(), 12345);
+                        m.fn(a.data(), a.size(), b.data(), b.size(), got.data());
+                        ASSERT_EQ(got, want) << m.name << " " << sz.na << "x" << sz.nb << " fill "
+                                             << int(fill) << ", " << mode;
+                    }
+                }
             }
         }
-    }
+    });
 }
 
 TEST(FastMultiply, SquaresMatchSchoolbook)
 {
     std::uint32_t seed = 100;
-    for (std::size_t n : {std::size_t(1), std::size_t(2), kKaratsubaSquareThreshold - 1,
-                          kKaratsubaSquareThreshold, kToom3SquareThreshold - 1, kToom3SquareThreshold + 1,
-                          kNttSquareThreshold - 1, kNttSquareThreshold, kNttSquareThreshold + 1}) {
-        for (Fill fill : {Fill::Random, Fill::Nines, Fill::LeadingZeros}) {
-            const Limbs a = make(n, fill, seed++);
-            const Limbs want = schoolbook(a, a);
-            for (const MethodCase& m : kMethods) {
-                Limbs got(want.size(), 7);
-                m.fn(a.data(), a.size(), a.data(), a.size(), got.data());
-                ASSERT_EQ(got, want) << m.name << " square of " << n << " limbs fill " << int(fill);
+    forEachTransform([&](const char* mode) {
+        for (const MulCutoffs* cut : kSquareCutoffSets) {
+            for (std::size_t n : {std::size_t(1), std::size_t(2), cut->karatsuba - 1, cut->karatsuba,
+                                  cut->toom3 - 1, cut->toom3 + 1, cut->ntt - 1, cut->ntt, cut->ntt + 1}) {
+                for (Fill fill : {Fill::Random, Fill::Nines, Fill::LeadingZeros}) {
+                    const Limbs a = make(n, fill, seed++);
+                    const Limbs want = schoolbook(a, a);
+                    for (const MethodCase& m : kMethods) {
+                        Limbs got(want.size(), 7);
+                        m.fn(a.data(), a.size(), a.data(), a.size(), got.data());
+                        ASSERT_EQ(got, want) << m.name << " square of " << n << " limbs fill " << int(fill)
+                                             << ", " << mode;
+                    }
+                }
             }
         }
-    }
+    });
 }
 
 TEST(FastMultiply, ZeroOperandsGiveZero)
 {
-    for (std::size_t n : {std::size_t(1), kKaratsubaThreshold + 5, kNttThreshold + 5}) {
+    for (std::size_t n : {std::size_t(1), std::size_t(45), std::size_t(130), std::size_t(1505)}) {
         const Limbs zero(n, 0), x = make(n, Fill::Random, 9);
         for (const MethodCase& m : kMethods) {
             Limbs got(2 * n, 1);
@@ -130,19 +157,21 @@ TEST(FastMultiply, ZeroOperandsGiveZero)
 // the schoolbook product would be too slow.
 TEST(FastMultiply, AllNinesSquareInClosedForm)
 {
-    for (std::size_t n : {std::size_t(5000), std::size_t(1) << 17}) {
-        const Limbs a(n, kBase - 1);
-        Limbs want(2 * n, kBase - 1);
-        want[0] = 1;
-        std::fill(want.begin() + 1, want.begin() + n, 0);
-        want[n] = kBase - 2;
-        Limbs got(2 * n);
-        multiplyLimbs(a.data(), n, a.data(), n, got.data());
-        EXPECT_EQ(got, want) << "square " << n;
-        const Limbs b(n, kBase - 1);  // a distinct array: the general product
-        multiplyLimbs(a.data(), n, b.data(), n, got.data());
-        EXPECT_EQ(got, want) << "product " << n;
-    }
+    forEachTransform([&](const char* mode) {
+        for (std::size_t n : {std::size_t(5000), std::size_t(1) << 16}) {
+            const Limbs a(n, kBase - 1);
+            Limbs want(2 * n, kBase - 1);
+            want[0] = 1;
+            std::fill(want.begin() + 1, want.begin() + n, 0);
+            want[n] = kBase - 2;
+            Limbs got(2 * n);
+            multiplyLimbs(a.data(), n, a.data(), n, got.data());
+            EXPECT_EQ(got, want) << "square " << n << ", " << mode;
+            const Limbs b(n, kBase - 1);  // a distinct array: the general product
+            multiplyLimbs(a.data(), n, b.data(), n, got.data());
+            EXPECT_EQ(got, want) << "product " << n << ", " << mode;
+        }
+    });
 }
 
 TEST(FastMultiply, LongProductsAgreeBetweenMethods)
