@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 
 #ifdef _WIN32
@@ -35,6 +36,15 @@ QString toQ(const std::string& s) { return QString::fromStdString(s); }
 
 Answer QtMessageBox::show(const std::string& text, const std::string& title, Icon icon, Buttons buttons)
 {
+    // Work running on another thread (the arithmetic reports a zero divisor
+    // itself) asks the window thread, which waits in an event loop meanwhile.
+    if (QCoreApplication::instance() && QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        Answer answer = Answer::OK;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [&] { answer = show(text, title, icon, buttons); },
+            Qt::BlockingQueuedConnection);
+        return answer;
+    }
     QMessageBox::Icon qicon = QMessageBox::NoIcon;
     switch (icon) {
     case Icon::None: qicon = QMessageBox::NoIcon; break;

@@ -1,0 +1,528 @@
+#include "app/FrmCalc.h"
+
+#include "about/FrmAbout.h"
+#include "app/WindowTitle.h"
+#include "platform/Platform.h"
+#include "zoom/FrmZoom.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace app {
+namespace {
+
+QString toQ(const std::string& s)
+{
+    QString q = QString::fromStdString(s);
+    q.replace("\r\n", "\n");
+    return q;
+}
+
+// The picture of a picture button: a short formula drawn as text.
+QIcon glyphIcon(const QString& glyph, const QFont& base)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QFont f = base;
+    f.setPointSizeF(base.pointSizeF() * 1.25);
+    f.setBold(true);
+    const QFontMetrics fm(f);
+    const QSize size(fm.horizontalAdvance(glyph) + 4, fm.height());
+    QPixmap pm(size * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setFont(f);
+    p.setPen(QColor(20, 20, 20));
+    p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, glyph);
+    p.end();
+    QIcon icon(pm);
+    return icon;
+}
+
+}  // namespace
+
+// ---- DisplayBox ---------------------------------------------------------
+
+DisplayBox::DisplayBox(QWidget* parent, Qt::Alignment alignment, QTextOption::WrapMode wrap) : QTextEdit(parent)
+{
+    setReadOnly(true);
+    setAcceptRichText(false);
+    setUndoRedoEnabled(false);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setFocusPolicy(Qt::NoFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(alignment);
+    option.setWrapMode(wrap);
+    document()->setDefaultTextOption(option);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void DisplayBox::setDisplayText(const std::string& text)
+{
+    setPlainText(toQ(text));
+    verticalScrollBar()->setValue(0);
+}
+
+void DisplayBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTextEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+// ---- FrmCalc ------------------------------------------------------------
+
+FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
+{
+    setObjectName("frmCalc");
+    setWindowTitle(kInitialTitle);
+
+    auto* central = new QWidget(this);
+    central->setObjectName("central");
+    setCentralWidget(central);
+    auto* outer = new QVBoxLayout(central);
+    outer->setSizeConstraint(QLayout::SetFixedSize);  // the window follows its contents, never the numbers
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->setSpacing(6);
+
+    txtReadout_ = new DisplayBox(central, Qt::AlignRight | Qt::AlignVCenter, QTextOption::WrapAnywhere);
+    txtReadout_->setObjectName("txtReadout");
+    QFont readoutFont = txtReadout_->font();
+    readoutFont.setPointSizeF(16);
+    readoutFont.setBold(true);
+    txtReadout_->setFont(readoutFont);
+    txtReadout_->setFixedHeight(QFontMetrics(readoutFont).lineSpacing() * 2 + 14);
+    txtReadout_->setMinimumWidth(640);
+    txtReadout_->setToolTip("Double-click: copy the number and zoom");
+    txtReadout_->setDisplayText(engine_.state().readoutText);
+    connect(txtReadout_, &DisplayBox::doubleClicked, this, [this] { engine_.txtReadout_DblClick(); });
+    outer->addWidget(txtReadout_);
+
+    lbltxtNum_ = new DisplayBox(central, Qt::AlignLeft | Qt::AlignTop, QTextOption::WrapAtWordBoundaryOrAnywhere);
+    lbltxtNum_->setObjectName("lbltxtNum");
+    lbltxtNum_->setFixedHeight(lbltxtNum_->fontMetrics().lineSpacing() * 4 + 10);
+    lbltxtNum_->setToolTip("Double-click: copy the words and zoom");
+    lbltxtNum_->viewport()->setAutoFillBackground(false);
+    lbltxtNum_->setFrameShape(QFrame::StyledPanel);
+    connect(lbltxtNum_, &DisplayBox::doubleClicked, this, [this] { engine_.lbltxtNum_DblClick(); });
+    outer->addWidget(lbltxtNum_);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(10);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    left->addWidget(buildMemory());
+    auto* pads = new QHBoxLayout;
+    pads->setSpacing(10);
+    pads->addWidget(buildKeypad());
+    pads->addWidget(buildFunctions());
+    left->addLayout(pads);
+    left->addStretch(1);
+    middle->addLayout(left);
+
+    txtHistory_ = new QPlainTextEdit(central);
+    txtHistory_->setObjectName("txtHistory");
+    txtHistory_->setReadOnly(true);
+    txtHistory_->setFocusPolicy(Qt::NoFocus);
+    txtHistory_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtHistory_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtHistory_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtHistory_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    txtHistory_->setMinimumWidth(200);
+    txtHistory_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    middle->addWidget(txtHistory_, 1);
+    outer->addLayout(middle);
+
+    picConversionOptions_ = buildConversionPanel();
+    outer->addWidget(picConversionOptions_);
+    picConversionOptions_->hide();
+
+    // The focus sink: a blank button outside the visible area. Enter on it
+    // is "=".
+    cmdSetFocus_ = new QPushButton(" ", central);
+    cmdSetFocus_->setObjectName("cmdSetFocus");
+    cmdSetFocus_->setGeometry(-40, -40, 24, 24);
+    cmdSetFocus_->setAccessibleName("Equals (focus sink)");
+    connect(cmdSetFocus_, &QPushButton::clicked, this, [this] { engine_.cmdSetFocus_Click(); });
+
+    buildMenus();
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+FrmCalc::~FrmCalc()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+void FrmCalc::Form_Load()
+{
+    setWindowTitle(QString::fromStdString(WindowTitle(platform::appInfo())));
+    engine_.InitCalcState();
+}
+
+QPushButton* FrmCalc::button(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setMinimumSize(46, 32);
+    b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    return b;
+}
+
+QWidget* FrmCalc::buildMemory()
+{
+    auto* box = new QWidget;
+    box->setObjectName("memoryGroup");
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
+    struct B {
+        const char* name;
+        const char* caption;
+        void (calc::Engine::*handler)();
+    } buttons[] = {
+        {"cmdMemStore", "MS", &calc::Engine::cmdMemStore_Click},
+        {"cmdMemRecall", "MR", &calc::Engine::cmdMemRecall_Click},
+        {"cmdMemClear", "MC", &calc::Engine::cmdMemClear_Click},
+        {"cmdMemAdd", "M+", &calc::Engine::cmdMemAdd_Click},
+        {"cmdMemSub", "M-", &calc::Engine::cmdMemSub_Click},
+    };
+    int col = 0;
+    for (const B& b : buttons) {
+        QPushButton* p = button(b.name, b.caption, box);
+        connect(p, &QPushButton::clicked, this, [this, h = b.handler] { (engine_.*h)(); });
+        grid->addWidget(p, 0, col++);
+        if (std::string_view(b.name) == "cmdMemRecall")
+            cmdMemRecall_ = p;
+        if (std::string_view(b.name) == "cmdMemClear")
+            cmdMemClear_ = p;
+    }
+    cmdMemRecall_->setEnabled(false);
+    cmdMemClear_->setEnabled(false);
+
+    auto* caption = new QLabel("Memory", box);
+    caption->setObjectName("lblMemCaption");
+    grid->addWidget(caption, 0, col++);
+    // The memory can be as long as any number: a one-line box that scrolls.
+    lblMem_ = new QLineEdit(box);
+    lblMem_->setObjectName("lblMem");
+    lblMem_->setReadOnly(true);
+    lblMem_->setFocusPolicy(Qt::ClickFocus);
+    lblMem_->setFrame(false);
+    lblMem_->setMinimumWidth(120);
+    lblMem_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    grid->addWidget(lblMem_, 0, col);
+    grid->setColumnStretch(col, 1);
+    return box;
+}
+
+QWidget* FrmCalc::buildKeypad()
+{
+    auto* pad = new QWidget;
+    pad->setObjectName("keypad");
+    auto* grid = new QGridLayout(pad);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(4);
+
+    for (int i = 0; i < 10; ++i) {
+        const QByteArray name = "Number" + QByteArray::number(i);
+        QPushButton* b = button(name.constData(), QString::number(i), pad);
+        b->setProperty("index", i);
+        connect(b, &QPushButton::clicked, this, [this, i] { engine_.Number_Click(i); });
+        number_[static_cast<std::size_t>(i)] = b;
+    }
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray name = "Operator" + QByteArray::number(i);
+        QPushButton* b = button(name.constData(), QString::fromUtf8(calc::kOperatorCaptions[static_cast<std::size_t>(i)].data(),
+                                                                    static_cast<int>(calc::kOperatorCaptions[static_cast<std::size_t>(i)].size())),
+                                pad);
+        b->setProperty("index", i);
+        connect(b, &QPushButton::clicked, this, [this, i] { engine_.Operator_Click(i); });
+        operator_[static_cast<std::size_t>(i)] = b;
+    }
+    QPushButton* decimal = button("Decimal", ".", pad);
+    connect(decimal, &QPushButton::clicked, this, [this] { engine_.Decimal_Click(); });
+    QPushButton* percent = button("Percent", "%", pad);
+    connect(percent, &QPushButton::clicked, this, [this] { engine_.Percent_Click(); });
+    QPushButton* cancel = button("Cancel", "C", pad);
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        // C runs the start-up routine again: the title, then the engine.
+        setWindowTitle(QString::fromStdString(WindowTitle(platform::appInfo())));
+        engine_.Cancel_Click();
+    });
+    cancelEntry_ = button("CancelEntry", "CE", pad);
+    connect(cancelEntry_, &QPushButton::clicked, this, [this] { engine_.CancelEntry_Click(); });
+
+    //  C  CE  %  /
+    //  7  8   9  X
+    //  4  5   6  -
+    //  1  2   3  +
+    //  0      .  =
+    grid->addWidget(cancel, 0, 0);
+    grid->addWidget(cancelEntry_, 0, 1);
+    grid->addWidget(percent, 0, 2);
+    grid->addWidget(operator_[0], 0, 3);
+    const int rows[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            grid->addWidget(number_[static_cast<std::size_t>(rows[r][c])], r + 1, c);
+    grid->addWidget(operator_[2], 1, 3);
+    grid->addWidget(operator_[3], 2, 3);
+    grid->addWidget(operator_[1], 3, 3);
+    grid->addWidget(number_[0], 4, 0, 1, 2);
+    grid->addWidget(decimal, 4, 2);
+    grid->addWidget(operator_[4], 4, 3);
+    return pad;
+}
+
+QWidget* FrmCalc::buildFunctions()
+{
+    auto* pad = new QWidget;
+    pad->setObjectName("functions");
+    auto* grid = new QGridLayout(pad);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(4);
+    struct B {
+        const char* name;
+        const char* caption;  // empty: a picture
+        const char* picture;
+        const char* accessible;
+        void (calc::Engine::*handler)();
+    } buttons[] = {
+        {"cmdSquare", "x2", nullptr, "Square", &calc::Engine::cmdSquare_Click},
+        {"cmdCube", "x3", nullptr, "Cube", &calc::Engine::cmdCube_Click},
+        {"cmdSquareRoot", "", "\u221Ax", "Square root", &calc::Engine::cmdSquareRoot_Click},
+        {"cmdCubeRoot", "", "\u221Bx", "Cube root", &calc::Engine::cmdCubeRoot_Click},
+        {"cmdToPowerOf", "", "x\u02B8", "To the power of", &calc::Engine::cmdToPowerOf_Click},
+        {"cmdFactorial", "n!", nullptr, "Factorial", &calc::Engine::cmdFactorial_Click},
+        {"cmdMod", "mod", nullptr, "Remainder", &calc::Engine::cmdMod_Click},
+        {"cmdLog", "log", nullptr, "Logarithm", &calc::Engine::cmdLog_Click},
+        {"cmdPi", "", "\u03C0", "Pi", &calc::Engine::cmdPi_Click},
+        {"cmdEulers", "e", nullptr, "e", &calc::Engine::cmdEulers_Click},
+        {"cmdPaste", "Paste", nullptr, "Paste", &calc::Engine::cmdPaste_Click},
+    };
+    int i = 0;
+    for (const B& b : buttons) {
+        QPushButton* p = button(b.name, QString::fromUtf8(b.caption), pad);
+        if (b.picture) {
+            p->setIcon(glyphIcon(QString::fromUtf8(b.picture), p->font()));
+            p->setIconSize(p->icon().availableSizes().value(0, QSize(28, 18)));
+        }
+        p->setAccessibleName(b.accessible);
+        p->setToolTip(b.accessible);
+        connect(p, &QPushButton::clicked, this, [this, h = b.handler] { (engine_.*h)(); });
+        // Three columns; Paste takes the last row's two free cells.
+        const int row = i / 3, col = i % 3;
+        if (std::string_view(b.name) == "cmdPaste")
+            grid->addWidget(p, row, col, 1, 2);
+        else
+            grid->addWidget(p, row, col);
+        ++i;
+    }
+    return pad;
+}
+
+QFrame* FrmCalc::buildConversionPanel()
+{
+    auto* panel = new QFrame;
+    panel->setObjectName("picConversionOptions");
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    auto* grid = new QGridLayout(panel);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+
+    auto heading = [panel](const char* name, const char* text) {
+        auto* l = new QLabel(text, panel);
+        l->setObjectName(name);
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        l->setAlignment(Qt::AlignHCenter);
+        return l;
+    };
+    struct B {
+        const char* name;
+        const char* caption;
+        calc::Conversion conversion;
+        int row, col;
+    } buttons[] = {
+        {"cmdMmToIn", "Mm - In", calc::Conversion::MmToIn, 1, 0},
+        {"cmdCmToFt", "Cm - Ft", calc::Conversion::CmToFt, 2, 0},
+        {"cmdMtToYd", "M - Yd", calc::Conversion::MtToYd, 3, 0},
+        {"CmdKmToMile", "Km - Mile", calc::Conversion::KmToMile, 4, 0},
+        {"cmdMlToOz", "ml - Oz", calc::Conversion::MlToOz, 1, 1},
+        {"cmdLitToQt", "L - Qt", calc::Conversion::LitToQt, 2, 1},
+        {"cmdLitToGal", "L - Gal", calc::Conversion::LitToGal, 3, 1},
+        {"cmdLitToCuIn", "L - In\u00B3", calc::Conversion::LitToCuIn, 4, 1},
+        {"cmdGmToOZ", "G - Oz", calc::Conversion::GmToOz, 1, 2},
+        {"cmdKgToLb", "Kg - Lb", calc::Conversion::KgToLb, 2, 2},
+        {"cmdCToF", "C\u00B0 - F\u00B0", calc::Conversion::CToF, 4, 2},
+    };
+    grid->addWidget(heading("Label2", "Length"), 0, 0);
+    grid->addWidget(heading("Label1", "Volume"), 0, 1);
+    grid->addWidget(heading("Label3", "Weight"), 0, 2);
+    grid->addWidget(heading("Label4", "Temp"), 3, 2, Qt::AlignBottom | Qt::AlignHCenter);
+    for (const B& b : buttons) {
+        QPushButton* p = button(b.name, QString::fromUtf8(b.caption), panel);
+        p->setMinimumWidth(96);
+        connect(p, &QPushButton::clicked, this, [this, c = b.conversion] { engine_.Convert(c); });
+        grid->addWidget(p, b.row, b.col);
+    }
+    optDirection_ = new QRadioButton("Metric to Imperial", panel);
+    optDirection_->setObjectName("optDirection");
+    optDirection_->setProperty("index", 0);
+    optDirection_->setChecked(true);
+    auto* option1 = new QRadioButton("Imperial To Metric", panel);
+    option1->setObjectName("Option1");
+    option1->setProperty("index", 1);
+    grid->addWidget(optDirection_, 5, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(option1, 5, 2, 1, 1, Qt::AlignLeft);
+    return panel;
+}
+
+void FrmCalc::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("menuBar");
+    QMenu* file = bar->addMenu("&File");
+    file->setObjectName("mnuFile");
+    QAction* zoomItem = file->addAction("&Zoom");
+    zoomItem->setObjectName("mnuZoom");
+    zoomItem->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    connect(zoomItem, &QAction::triggered, this, [this] { engine_.mnuZoom_Click(); });
+    mnuConvert_ = file->addAction("&Convert (Metric - Imperial)");
+    mnuConvert_->setObjectName("mnuConvert");
+    mnuConvert_->setCheckable(true);
+    mnuConvert_->setChecked(false);
+    // The check mark follows the panel, not the click.
+    connect(mnuConvert_, &QAction::triggered, this, [this] { mnuConvert_Click(); });
+    QAction* exitItem = file->addAction("E&xit");
+    exitItem->setObjectName("mnuExit");
+    connect(exitItem, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = bar->addMenu("&Edit");
+    edit->setObjectName("mnuEdit");
+    QAction* copy = edit->addAction("Copy");
+    copy->setObjectName("mnuCopy");
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(copy, &QAction::triggered, this, [this] { engine_.mnuCopy_Click(); });
+    QAction* paste = edit->addAction("Paste");
+    paste->setObjectName("mnuPaste");
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(paste, &QAction::triggered, this, [this] { engine_.mnuPaste_Click(); });
+
+    QMenu* help = bar->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    QAction* aboutItem = help->addAction("&About");
+    aboutItem->setObjectName("mnuAbout");
+    connect(aboutItem, &QAction::triggered, this, [this] { about::ShowAbout(this); });
+}
+
+void FrmCalc::mnuConvert_Click()
+{
+    const bool show = !picConversionOptions_->isVisible();
+    picConversionOptions_->setVisible(show);
+    mnuConvert_->setChecked(show);
+}
+
+// ---- keyboard -------------------------------------------------------------
+
+bool FrmCalc::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;  // shortcuts and access keys
+    switch (key->key()) {
+    case Qt::Key_Escape:
+        cancelEntry_->click();  // CE is the window's cancel button
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* b = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+            b && b->window() == this && b->isEnabled()) {
+            b->click();
+            return true;
+        }
+        return false;
+    default:
+        break;
+    }
+    const QString text = key->text();
+    if (text.size() != 1 || text[0].unicode() > 0x7F)
+        return false;
+    return engine_.KeyPress(static_cast<char>(text[0].unicode()));
+}
+
+void FrmCalc::closeEvent(QCloseEvent* event)
+{
+    if (worker_.busy()) {
+        event->ignore();  // a computation is still running
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+// ---- calc::View -------------------------------------------------------------
+
+void FrmCalc::setWordsCaption(const std::string& caption) { lbltxtNum_->setDisplayText(caption); }
+
+void FrmCalc::setMemoryCaption(const std::string& caption)
+{
+    lblMem_->setText(QString::fromStdString(caption));
+    lblMem_->setCursorPosition(0);
+}
+
+void FrmCalc::setMemoryButtonsEnabled(bool enabled)
+{
+    cmdMemRecall_->setEnabled(enabled);
+    cmdMemClear_->setEnabled(enabled);
+}
+
+bool FrmCalc::metricToImperial() { return optDirection_->isChecked(); }
+
+void FrmCalc::focusSetFocusButton() { cmdSetFocus_->setFocus(Qt::OtherFocusReason); }
+
+void FrmCalc::readoutChanged(const std::string& readoutText) { txtReadout_->setDisplayText(readoutText); }
+
+void FrmCalc::historyPrepended(const std::string& line)
+{
+    QTextCursor cursor(txtHistory_->document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertText(toQ(line) + "\n\n");  // the tape's two line breaks
+    txtHistory_->verticalScrollBar()->setValue(0);
+}
+
+std::optional<std::string> FrmCalc::showZoom(const std::string& readoutText, const std::string& readoutWords)
+{
+    return zoom::ShowZoom(this, readoutText, readoutWords);
+}
+
+}  // namespace app

@@ -1,0 +1,98 @@
+// frmCalc: the calculator's main window.
+//
+// The window binds calc::View to its controls and hands every button press,
+// key and menu command to the engine (calc::Engine); it computes nothing
+// itself. Each control's objectName is its name; the button arrays are
+// "Number0" .. "Number9" and "Operator0" .. "Operator4" (index = the last
+// digit, also in the dynamic property "index"); optDirection(0) is
+// "optDirection".
+#pragma once
+
+#include "app/ThreadWorker.h"
+#include "calc/Engine.h"
+
+#include <QMainWindow>
+#include <QTextEdit>
+
+#include <array>
+
+class QAbstractButton;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace app {
+
+// A read-only, selectable text display that wraps long numbers instead of
+// growing, scrolls when they do not fit, and reports double-clicks. Used for
+// the readout and the words label, which hold no keyboard focus.
+class DisplayBox : public QTextEdit {
+    Q_OBJECT
+public:
+    DisplayBox(QWidget* parent, Qt::Alignment alignment, QTextOption::WrapMode wrap);
+    void setDisplayText(const std::string& text);  // CR LF shown as line breaks
+    QString displayText() const { return toPlainText(); }
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+class FrmCalc : public QMainWindow, private calc::View {
+    Q_OBJECT
+public:
+    explicit FrmCalc(QWidget* parent = nullptr);
+    ~FrmCalc() override;
+
+    const calc::Engine& engine() const { return engine_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // calc::View
+    void setWordsCaption(const std::string& caption) override;
+    void setMemoryCaption(const std::string& caption) override;
+    void setMemoryButtonsEnabled(bool enabled) override;
+    bool metricToImperial() override;
+    void focusSetFocusButton() override;
+    void readoutChanged(const std::string& readoutText) override;
+    void historyPrepended(const std::string& line) override;
+    std::optional<std::string> showZoom(const std::string& readoutText,
+                                        const std::string& readoutWords) override;
+
+    void Form_Load();
+    void buildMenus();
+    QWidget* buildKeypad();
+    QWidget* buildMemory();
+    QWidget* buildFunctions();
+    QFrame* buildConversionPanel();
+    QPushButton* button(const char* name, const QString& caption, QWidget* parent);
+    void mnuConvert_Click();
+
+    ThreadWorker worker_;
+    calc::Engine engine_;
+
+    DisplayBox* txtReadout_ = nullptr;
+    DisplayBox* lbltxtNum_ = nullptr;
+    QPlainTextEdit* txtHistory_ = nullptr;
+    std::array<QPushButton*, 10> number_{};
+    std::array<QPushButton*, 5> operator_{};
+    QPushButton* cancelEntry_ = nullptr;
+    QPushButton* cmdSetFocus_ = nullptr;
+    QPushButton* cmdMemRecall_ = nullptr;
+    QPushButton* cmdMemClear_ = nullptr;
+    QLineEdit* lblMem_ = nullptr;
+    QFrame* picConversionOptions_ = nullptr;
+    QRadioButton* optDirection_ = nullptr;
+    QAction* mnuConvert_ = nullptr;
+};
+
+}  // namespace app
