@@ -1,6 +1,7 @@
 #include "calc/Format.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace calc {
 
@@ -12,12 +13,13 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string RemoveCommas(std::string_view s)
 {
-    std::string out;
-    out.reserve(s.size());
+    std::string out(s.size(), '\0');
+    char* p = out.data();
     for (char c : s) {
-        if (c != ',')
-            out += c;
+        *p = c;
+        p += c != ',';
     }
+    out.resize(static_cast<std::size_t>(p - out.data()));
     return out;
 }
 
@@ -28,37 +30,44 @@ std::string AddCommas(std::string_view in)
         negative = true;
         in.remove_prefix(1);
     }
-    const std::string s = RemoveCommas(in);
+    std::string withoutCommas;
+    std::string_view s = in;
+    if (in.find(',') != std::string_view::npos) {
+        withoutCommas = RemoveCommas(in);
+        s = withoutCommas;
+    }
     const std::size_t point = s.find('.');
-    std::string_view whole;
+    std::string_view whole = s;
     std::string_view fraction;
-    if (point != std::string::npos) {
-        whole = std::string_view(s).substr(0, point);
-        fraction = std::string_view(s).substr(point + 1);
+    if (point != std::string_view::npos) {
+        whole = s.substr(0, point);
+        fraction = s.substr(point + 1);
         if (whole.empty())
             whole = "0";
-    } else {
-        whole = s;
     }
 
     const std::size_t n = whole.size();
     const std::size_t separators = n == 0 ? 0 : (n - 1) / 3;
-    std::string out;
-    out.reserve((negative ? 1 : 0) + n + separators + (fraction.empty() ? 0 : fraction.size() + 1));
+    const std::size_t total =
+        (negative ? 1 : 0) + n + separators + (fraction.empty() ? 0 : fraction.size() + 1);
+    std::string out(total, '\0');
+    char* p = out.data();
     if (negative)
-        out += '-';
-    // The first group takes what is left over by the groups of three.
-    std::size_t first = n % 3 == 0 ? 3 : n % 3;
-    if (n == 0)
-        first = 0;
-    out.append(whole.substr(0, first));
+        *p++ = '-';
+    // The first group takes what the groups of three leave over.
+    const std::size_t first = n == 0 ? 0 : (n % 3 == 0 ? 3 : n % 3);
+    const char* src = whole.data();
+    if (first != 0)
+        std::memcpy(p, src, first);
+    p += first;
     for (std::size_t i = first; i < n; i += 3) {
-        out += ',';
-        out.append(whole.substr(i, 3));
+        p[0] = ',';
+        std::memcpy(p + 1, src + i, 3);
+        p += 4;
     }
     if (!fraction.empty()) {
-        out += '.';
-        out.append(fraction);
+        *p++ = '.';
+        std::memcpy(p, fraction.data(), fraction.size());
     }
     return out;
 }
