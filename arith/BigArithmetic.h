@@ -110,14 +110,35 @@ std::string BigModulo(std::string a, std::string b);
 std::string BigPower(std::string base, std::string exponent);
 
 // ---- Roots, factorial and constants ------------------------------------
+// Text refused by the procedures below (not a decimal string, a negative
+// value where none is allowed, a logarithm base of 1 or less, a factorial of
+// a fraction or above 1,000,000) shows one "Sorry" message and gives "". The
+// empty text (left by an earlier division by zero) gives "" without message.
+
+// s x 10^n and s / 10^n by moving the point; a negative n shifts the other way.
 std::string ShiftPointRight(std::string s, int n);
 std::string ShiftPointLeft(std::string s, int n);
+// Cuts g >= 0 to exactly 8 decimals, toward zero (1.5 -> "1.50000000").
 std::string TruncateTo8(std::string g);
+// Newton's iteration from x, every iterate cut to 8 decimals, until two
+// iterates differ by less than the tolerance; trailing zeros trimmed. 0 gives
+// "0". With a tolerance of zero or below the loop ends when an iterate
+// repeats; an iterate that cuts to 0 ends it with "0".
 std::string BigSquareRoot(const std::string& x, const std::string& tolerance);
+// The same from 1 for x >= 1. A negative x gives minus the root of -x; for
+// 0 < x < 1 the root of x * 1000^k >= 1 is moved back k places and cut to 8
+// decimals.
 std::string BigCubeRoot(const std::string& x, const std::string& tolerance);
+// The exact product n x (n - 1) x ... x 2 of a whole n; 0! and 1! are "1".
 std::string BigFactorial(std::string n);
+// 3.14159265358979323846264, computed on the first call and then kept; safe
+// to call from several threads.
 std::string BigPi();
+// 2.7182818284590452353602874713526.
 std::string BigE();
+// The logarithm of x to base, at most 22 characters: the whole part by
+// division, then 60 binary places by squaring (the square cut to 20
+// characters, but never into its whole part). x below 1 gives "0".
 std::string BigLog(const std::string& x, const std::string& base);
 
 }  // namespace arith

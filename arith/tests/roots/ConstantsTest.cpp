@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <ostream>
 #include <string>
 #include <thread>
 
@@ -61,6 +62,11 @@ struct LogCase {
     std::string expected;
 };
 
+void PrintTo(const LogCase& c, std::ostream* os)
+{
+    *os << c.x << " base " << c.base;
+}
+
 class Log : public ::testing::TestWithParam<LogCase> {};
 
 TEST_P(Log, GivesTheBinaryPlacesCutTo22Characters)
@@ -100,6 +106,11 @@ struct LogRefusal {
     std::string base;
     std::string text;
 };
+
+void PrintTo(const LogRefusal& c, std::ostream* os)
+{
+    *os << c.x << " base " << c.base;
+}
 
 class LogRefused : public ::testing::TestWithParam<LogRefusal> {};
 

