@@ -143,17 +143,21 @@ std::string BigLog(const std::string& x, const std::string& base)
     if (!greaterOrEqual(value, "1"))
         return "0";
 
-    // Whole part. A division by 10 (or by any base made of 2s and 5s) ends
-    // and adds a few places; any other division doubles the fraction of y
-    // (2 x its places + 10), which would grow without bound on long inputs.
-    // Past this many places, more than those exact divisions ever leave, y
-    // is cut; the squarings below look only at y's first 20 characters.
-    const std::size_t maxPlaces = 4 * x.size() + 100;
+    // Whole part. A division that ends (by 10, or by any base once its 2s and
+    // 5s are all that is left to divide out) adds at most about 4.3 places per
+    // character of the base; one that does not end doubles the places of y
+    // (2 x its places + 10), which grows without bound on long inputs. Beyond
+    // what exact divisions can have added, y is cut: the squarings below look
+    // only at its first 20 characters.
+    const std::size_t point0 = x.find('.');
+    const std::size_t places0 = point0 == std::string::npos ? 0 : x.size() - point0 - 1;
+    std::size_t maxPlaces = places0 + 100;
     std::string y = x;
     std::string result = "0";
     while (greaterOrEqual(y, base)) {
         y = BigDivide(y, base, 10);
         result = BigAdd(result, "1");
+        maxPlaces += 5 * base.size();
         const std::size_t point = y.find('.');
         if (point != std::string::npos && y.size() - point - 1 > maxPlaces)
             y = StripTrailingZeros(y.substr(0, point + 1 + maxPlaces));

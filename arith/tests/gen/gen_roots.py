@@ -265,6 +265,10 @@ def main():
                     if not inexact or value(x) < value(base) ** 4:
                         break
                 f.write(f'{x}\t{base}\t{big_log(x, base)}\n')
+        # Long inputs to bases whose divisions end: the places of the working
+        # value grow by one per division by 1.25 (x 0.8) and by 2.
+        for x, base in [('1' + '0' * 60, '1.25'), ('3' * 80, '2'), ('7' * 40 + '.5', '1.6')]:
+            f.write(f'{x}\t{base}\t{big_log(x, base)}\n')
 
 
 if __name__ == '__main__':
