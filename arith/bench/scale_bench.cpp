@@ -8,7 +8,8 @@
 // The operands are read from $MEGATALLY_SCALE_INPUTS/<name>.txt when that
 // variable is set (arith/bench/scale/run.sh writes them there, so that the
 // reference programs see the same numbers); otherwise they are made here
-// from a fixed seed.
+// from a fixed seed. When $MEGATALLY_SCALE_OUTPUTS is set, each result text
+// is written to <that folder>/<task>.txt, for run.sh to compare with GMP's.
 //
 //   Crossover/Mul/<method>/n, Crossover/Div/<method>/n
 // time the limb kernels directly, one method against the next, on n-limb
@@ -56,15 +57,25 @@ std::string operand(const std::string& name, std::size_t digits, std::uint32_t s
     return randomDigits(digits, seed);
 }
 
+void keep(const std::string& task, const std::string& result)
+{
+    if (const char* dir = std::getenv("MEGATALLY_SCALE_OUTPUTS")) {
+        std::ofstream out(std::string(dir) + "/" + task + ".txt", std::ios::binary);
+        out << result;
+    }
+}
+
 void Multiply(benchmark::State& state)
 {
     const std::size_t n = std::size_t(state.range(0));
     const std::string a = operand("mul_a_" + std::to_string(n), n, 1);
     const std::string b = operand("mul_b_" + std::to_string(n), n, 2);
+    std::string p;
     for (auto _ : state) {
-        std::string p = arith::BigMultiply(a, b);
+        p = arith::BigMultiply(a, b);
         benchmark::DoNotOptimize(p.data());
     }
+    keep("mul_" + std::to_string(n), p);
 }
 BENCHMARK(Multiply)->Name("Scale/Multiply")->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
@@ -73,22 +84,37 @@ void Divide(benchmark::State& state)
     const std::size_t n = std::size_t(state.range(0));
     const std::string a = operand("div_a_" + std::to_string(n), 2 * n, 3);
     const std::string b = operand("div_b_" + std::to_string(n), n, 4);
+    std::string q;
     for (auto _ : state) {
         int places = int(n);
-        std::string q = arith::BigDivide(a, b, places);
+        q = arith::BigDivide(a, b, places);
         benchmark::DoNotOptimize(q.data());
     }
+    keep("div_" + std::to_string(n), q);
 }
 BENCHMARK(Divide)->Name("Scale/Divide")->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void Power2(benchmark::State& state)
 {
+    std::string p;
     for (auto _ : state) {
-        std::string p = arith::BigPower("2", "1000000");
+        p = arith::BigPower("2", "1000000");
         benchmark::DoNotOptimize(p.data());
     }
+    keep("pow2", p);
 }
 BENCHMARK(Power2)->Name("Scale/Power2")->Unit(benchmark::kMillisecond);
+
+void Factorial(benchmark::State& state)
+{
+    std::string f;
+    for (auto _ : state) {
+        f = arith::BigFactorial("100000");
+        benchmark::DoNotOptimize(f.data());
+    }
+    keep("fact", f);
+}
+BENCHMARK(Factorial)->Name("Scale/Factorial")->Unit(benchmark::kMillisecond);
 
 // ---- kernels, one method against the next --------------------------------
 
