@@ -156,7 +156,11 @@ void Engine::cmdFactorial_Click()
         setBusy(true);
         yieldOnce();
         std::optional<std::string> r = worker_.run([n] { return arith::BigFactorial(n); });
-        if (!r) {
+        if (!r || r->empty()) {
+            // Cancelled, or refused by the arithmetic with its own message
+            // (an empty answer): nothing is shown and no line is written.
+            if (r)
+                state_.firstOperand = n;
             setWordsCaption(captionBefore);
             setBusy(false);
             return;
@@ -182,7 +186,8 @@ void Engine::cmdLog_Click()
     const std::string x = RemoveCommas(state_.readoutText);
     const std::string a = ToOperand(x);
     std::optional<std::string> r = worker_.run([a] { return arith::BigLog(a, "10"); });
-    if (!r) {
+    // An empty answer is a refusal the arithmetic has already reported.
+    if (!r || r->empty()) {
         setBusy(false);
         return;
     }

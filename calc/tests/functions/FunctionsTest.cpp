@@ -255,6 +255,20 @@ TEST(Factorial, FourDigitsAskTrulyGinormous)
     EXPECT_EQ(yes.state().readoutText.back(), '.');
 }
 
+TEST(Factorial, RefusedByArithmeticChangesNothing)
+{
+    Harness h;
+    h.replay("2 + 1 0 0 0 0 0 1");
+    const std::string caption = h.view.wordsCaption;
+    h.replay("fact");  // "Yikes!" answered Yes, then the arithmetic refuses
+    ASSERT_EQ(h.platform.messages.size(), 2u);
+    EXPECT_EQ(h.platform.messages[0].title, "Yikes!");
+    EXPECT_EQ(h.platform.messages[1].title, "Sorry");
+    Check(h, {.readout = "1,000,001", .tape = Lines{}, .first = "1000001", .pending = "+",
+              .words = caption});
+    EXPECT_FALSE(h.platform.busy);
+}
+
 TEST(Factorial, NegativeMessageText)
 {
     Harness h;
