@@ -108,7 +108,7 @@ void FrmAbout::buildControls()
 
     lblAppNameAtternate_ = label("lblAppNameAtternate", "Application Name Alternate", 1050, 660, 5400, 480);
     QFont narrow("Arial Narrow");
-    narrow.setPointSizeF(10);
+    narrow.setPointSizeF(11);
     narrow.setStretch(QFont::Condensed);
     lblAppNameAtternate_->setFont(narrow);
 
@@ -123,29 +123,29 @@ void FrmAbout::buildControls()
     shape1->setObjectName("Shape1");
     shape1->setFrameShape(QFrame::Box);
     shape1->setFrameShadow(QFrame::Sunken);
-    place(shape1, 120, 1830, 6300, 1290);
+    place(shape1, 120, 1830, 6180, 1290);
 
     label("Label1", "For additional information contact:", 240, 1950, 1900, 540);
-    label("Label2", "The Megatally developer\nTel. +1 555 0100  /  +1 555 0199", 2220, 1950, 4100, 540);
+    label("Label2", "The Megatally developer\nTel. +1 555 0100  /  +1 555 0199", 2220, 1950, 3980, 540);
 
     auto* link = new LinkLabel(QString("<a href=\"#\">%1</a>").arg(kWebAddress), this);
     link->setObjectName("lblLinkTo");
     link->setCursor(Qt::PointingHandCursor);
     link->setTextInteractionFlags(Qt::NoTextInteraction);
-    place(link, 2220, 2520, 4100, 270);
+    place(link, 2220, 2520, 3980, 270);
     connect(link, &LinkLabel::clicked, this, [this] { onLink(kWebAddress); });
 
     auto* mail = new LinkLabel(QString("<a href=\"#\">%1</a>").arg(kMailAddress), this);
     mail->setObjectName("lblMailTo");
     mail->setCursor(Qt::PointingHandCursor);
     mail->setTextInteractionFlags(Qt::NoTextInteraction);
-    place(mail, 2220, 2790, 4100, 270);
+    place(mail, 2220, 2790, 3980, 270);
     connect(mail, &LinkLabel::clicked, this, [this] { onLink(std::string("mailto:") + kMailAddress); });
 
     auto* disclaimer = label("lblDisclaimer",
                              "This program is provided as is, without warranty of any kind. Results of "
                              "very long calculations should be checked before they are relied upon.",
-                             120, 3240, 6300, 900);
+                             120, 3240, 6180, 900);
     QFont small = disclaimer->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     disclaimer->setFont(small);
@@ -154,17 +154,17 @@ void FrmAbout::buildControls()
     image2->setObjectName("Image2");
     image2->setPixmap(AppPicture(TwipsToPx(720, dpi())));
     image2->setAlignment(Qt::AlignCenter);
-    place(image2, 6600, 1830, 1365, 900);
+    place(image2, 6420, 1830, 1545, 900);
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
-    place(ok, 6600, 3030, 1365, 405);
+    place(ok, 6420, 3030, 1545, 405);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* directions = new QPushButton("String Theory??", this);
     directions->setObjectName("cmdDirections");
-    place(directions, 6600, 3570, 1365, 405);
+    place(directions, 6420, 3570, 1545, 405);
     connect(directions, &QPushButton::clicked, this, &FrmAbout::onDirections);
 
     // Below the short height: seen only when the window is tall.
@@ -179,7 +179,7 @@ void FrmAbout::buildControls()
 
     auto* sysInfo = new QPushButton("&System Info...", this);
     sysInfo->setObjectName("cmdSysInfo");
-    place(sysInfo, 6600, 4365, 1365, 405);
+    place(sysInfo, 6420, 4365, 1545, 405);
     connect(sysInfo, &QPushButton::clicked, this, [] { StartSysInfo(); });
 
     lblTitle1_ = label("lblTitle1", "", 6300, 6900, 1665, 480);

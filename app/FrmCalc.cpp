@@ -17,6 +17,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QTextDocument>
+#include <cmath>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,15 +81,44 @@ DisplayBox::DisplayBox(QWidget* parent, Qt::Alignment alignment, QTextOption::Wr
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
+void DisplayBox::setBreakAfterCommas(bool on) { breakAfterCommas_ = on; }
+
+void DisplayBox::setVisibleLines(int lines)
+{
+    // Measure the lines as this box lays them out, so that exactly that many
+    // show and no cut-off part of the next one.
+    QTextDocument probe;
+    probe.setDefaultFont(font());
+    probe.setDocumentMargin(document()->documentMargin());
+    QStringList rows;
+    for (int i = 0; i < lines; ++i)
+        rows << "0";
+    probe.setPlainText(rows.join('\n'));
+    setFixedHeight(static_cast<int>(std::ceil(probe.size().height())) + 2 * frameWidth());
+}
+
 void DisplayBox::setDisplayText(const std::string& text)
 {
-    setPlainText(toQ(text));
+    QString q = toQ(text);
+    if (breakAfterCommas_)
+        q.replace(',', QString(",") + kBreak);  // long numbers wrap between digit groups
+    setPlainText(q);
     verticalScrollBar()->setValue(0);
+}
+
+QString DisplayBox::displayText() const { return toPlainText().remove(kBreak); }
+
+QMimeData* DisplayBox::createMimeDataFromSelection() const
+{
+    auto* data = new QMimeData;
+    data->setText(textCursor().selectedText().remove(kBreak).replace(QChar::ParagraphSeparator, '\n'));
+    return data;
 }
 
 void DisplayBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QTextEdit::mouseDoubleClickEvent(event);
+    // The double-click is the copy-and-zoom shortcut, not a word selection.
+    event->accept();
     emit doubleClicked();
 }
 
@@ -104,14 +137,16 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(6);
 
-    txtReadout_ = new DisplayBox(central, Qt::AlignRight | Qt::AlignVCenter, QTextOption::WrapAnywhere);
+    txtReadout_ = new DisplayBox(central, Qt::AlignRight | Qt::AlignVCenter,
+                                 QTextOption::WrapAtWordBoundaryOrAnywhere);
     txtReadout_->setObjectName("txtReadout");
     QFont readoutFont = txtReadout_->font();
     readoutFont.setPointSizeF(16);
     readoutFont.setBold(true);
     txtReadout_->setFont(readoutFont);
-    txtReadout_->setFixedHeight(QFontMetrics(readoutFont).lineSpacing() * 2 + 14);
-    txtReadout_->setMinimumWidth(640);
+    txtReadout_->setBreakAfterCommas(true);
+    txtReadout_->setVisibleLines(2);
+    txtReadout_->setMinimumWidth(600);
     txtReadout_->setToolTip("Double-click: copy the number and zoom");
     txtReadout_->setDisplayText(engine_.state().readoutText);
     connect(txtReadout_, &DisplayBox::doubleClicked, this, [this] { engine_.txtReadout_DblClick(); });
@@ -119,7 +154,7 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
 
     lbltxtNum_ = new DisplayBox(central, Qt::AlignLeft | Qt::AlignTop, QTextOption::WrapAtWordBoundaryOrAnywhere);
     lbltxtNum_->setObjectName("lbltxtNum");
-    lbltxtNum_->setFixedHeight(lbltxtNum_->fontMetrics().lineSpacing() * 4 + 10);
+    lbltxtNum_->setVisibleLines(4);
     lbltxtNum_->setToolTip("Double-click: copy the words and zoom");
     lbltxtNum_->viewport()->setAutoFillBackground(false);
     lbltxtNum_->setFrameShape(QFrame::StyledPanel);
@@ -133,8 +168,9 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     left->addWidget(buildMemory());
     auto* pads = new QHBoxLayout;
     pads->setSpacing(10);
-    pads->addWidget(buildKeypad());
-    pads->addWidget(buildFunctions());
+    pads->addWidget(buildKeypad(), 0, Qt::AlignTop);
+    pads->addWidget(buildFunctions(), 0, Qt::AlignTop);
+    pads->addStretch(1);
     left->addLayout(pads);
     left->addStretch(1);
     middle->addLayout(left);
@@ -147,7 +183,7 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     txtHistory_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtHistory_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     txtHistory_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    txtHistory_->setMinimumWidth(200);
+    txtHistory_->setMinimumWidth(230);
     txtHistory_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     middle->addWidget(txtHistory_, 1);
     outer->addLayout(middle);
@@ -186,8 +222,7 @@ QPushButton* FrmCalc::button(const char* name, const QString& caption, QWidget* 
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
-    b->setMinimumSize(46, 32);
-    b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    b->setFixedSize(58, 32);
     return b;
 }
 
@@ -291,6 +326,7 @@ QWidget* FrmCalc::buildKeypad()
     grid->addWidget(operator_[2], 1, 3);
     grid->addWidget(operator_[3], 2, 3);
     grid->addWidget(operator_[1], 3, 3);
+    number_[0]->setFixedWidth(2 * 58 + grid->horizontalSpacing());
     grid->addWidget(number_[0], 4, 0, 1, 2);
     grid->addWidget(decimal, 4, 2);
     grid->addWidget(operator_[4], 4, 3);
@@ -335,8 +371,10 @@ QWidget* FrmCalc::buildFunctions()
         connect(p, &QPushButton::clicked, this, [this, h = b.handler] { (engine_.*h)(); });
         // Three columns; Paste takes the last row's two free cells.
         const int row = i / 3, col = i % 3;
-        if (std::string_view(b.name) == "cmdPaste")
+        if (std::string_view(b.name) == "cmdPaste") {
+            p->setFixedWidth(2 * 58 + grid->horizontalSpacing());
             grid->addWidget(p, row, col, 1, 2);
+        }
         else
             grid->addWidget(p, row, col);
         ++i;
@@ -387,7 +425,7 @@ QFrame* FrmCalc::buildConversionPanel()
     grid->addWidget(heading("Label4", "Temp"), 3, 2, Qt::AlignBottom | Qt::AlignHCenter);
     for (const B& b : buttons) {
         QPushButton* p = button(b.name, QString::fromUtf8(b.caption), panel);
-        p->setMinimumWidth(96);
+        p->setFixedWidth(100);
         connect(p, &QPushButton::clicked, this, [this, c = b.conversion] { engine_.Convert(c); });
         grid->addWidget(p, b.row, b.col);
     }

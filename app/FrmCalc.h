@@ -35,13 +35,24 @@ class DisplayBox : public QTextEdit {
 public:
     DisplayBox(QWidget* parent, Qt::Alignment alignment, QTextOption::WrapMode wrap);
     void setDisplayText(const std::string& text);  // CR LF shown as line breaks
-    QString displayText() const { return toPlainText(); }
+    // The text as set (without the invisible break points).
+    QString displayText() const;
+    // Lets long numbers wrap after each "," (an invisible break point that
+    // never reaches displayText() or a copied selection).
+    void setBreakAfterCommas(bool on);
+    // Fixes the height to show this many lines of the current font.
+    void setVisibleLines(int lines);
 
 signals:
     void doubleClicked();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+
+private:
+    static constexpr QChar kBreak{0x200B};  // zero-width space
+    bool breakAfterCommas_ = false;
 };
 
 class FrmCalc : public QMainWindow, private calc::View {

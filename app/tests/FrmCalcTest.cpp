@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,8 +54,8 @@ protected:
         return c;
     }
     QAction* action(const char* name) { return find<QAction>(name); }
-    QString readout() { return find<QTextEdit>("txtReadout")->toPlainText(); }
-    QString words() { return find<QTextEdit>("lbltxtNum")->toPlainText(); }
+    QString readout() { return find<DisplayBox>("txtReadout")->displayText(); }
+    QString words() { return find<DisplayBox>("lbltxtNum")->displayText(); }
     QString history() { return find<QPlainTextEdit>("txtHistory")->toPlainText(); }
     QWidget* focusTarget()
     {
@@ -391,7 +393,12 @@ TEST_F(FrmCalcTest, LongNumbersNeverGrowTheWindow)
     EXPECT_EQ(w->size(), before);
     EXPECT_EQ(readout().size(), 3002 + 1000);  // digits and separators
     EXPECT_EQ(readout().right(5), "2,312");  // ...123 then 12
-    EXPECT_GT(find<QTextEdit>("txtReadout")->verticalScrollBar()->maximum(), 0);
+    auto* box = find<QTextEdit>("txtReadout");
+    EXPECT_GT(box->verticalScrollBar()->maximum(), 0);
+    // A selection copied from the readout is the number as shown.
+    box->selectAll();
+    box->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), readout());
     EXPECT_GT(find<QTextEdit>("lbltxtNum")->verticalScrollBar()->maximum(), 0);
     type("*7=");
     QCoreApplication::processEvents();
