@@ -73,7 +73,9 @@ void Engine::cmdSquareRoot_Click()
         const bool exact = arith::BigMultiply(root, root) == x;
         return (exact ? "!" : "~") + root;
     });
-    if (!r) {
+    // The marker alone (an empty root) means the arithmetic refused the
+    // input and has said so: nothing changes.
+    if (!r || r->size() < 2) {
         setWordsCaption(captionBefore);
         setBusy(false);
         return;
@@ -113,7 +115,7 @@ void Engine::cmdCubeRoot_Click()
             const bool exact = arith::BigMultiply(arith::BigMultiply(root, root), root) == x;
             return (exact ? "!" : "~") + root;
         });
-        if (!r) {
+        if (!r || r->size() < 2) {
             setWordsCaption(captionBefore);
             setBusy(false);
             return;
