@@ -127,36 +127,42 @@ std::vector<Limb> randomLimbs(std::size_t n, std::uint32_t seed)
     return v;
 }
 
-template <void (*Mul)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*), bool Square>
+template <void (*Mul)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*), bool Square, bool Portable>
 void MulKernel(benchmark::State& state)
 {
     const std::size_t n = std::size_t(state.range(0));
     const auto a = randomLimbs(n, 5), b = randomLimbs(n, 6);
     std::vector<Limb> out(2 * n);
     const Limb* y = Square ? a.data() : b.data();
+    arith::detail::forcePortableLoops(Portable);
     for (auto _ : state) {
         Mul(a.data(), n, y, n, out.data());
         benchmark::DoNotOptimize(out.data());
     }
+    arith::detail::forcePortableLoops(false);
 }
 
 void mulSizes(benchmark::internal::Benchmark* b)
 {
-    for (int n : {16, 24, 32, 40, 48, 64, 96, 128, 160, 200, 256, 384, 512, 768, 1024, 1500, 2048, 3000, 4096})
+    for (int n : {16, 24, 32, 40, 48, 64, 80, 96, 112, 128, 144, 160, 192, 200, 256, 320, 384, 512, 768, 1024,
+                  1500, 2048, 3000, 4096})
         b->Arg(n);
 }
 
 using namespace arith::detail;
-BENCHMARK(MulKernel<mulBasecase, false>)->Name("Crossover/Mul/basecase")->Apply(mulSizes);
-BENCHMARK(MulKernel<mulKaratsuba, false>)->Name("Crossover/Mul/karatsuba")->Apply(mulSizes);
-BENCHMARK(MulKernel<mulToom3, false>)->Name("Crossover/Mul/toom3")->Apply(mulSizes);
-BENCHMARK(MulKernel<mulNtt, false>)->Name("Crossover/Mul/ntt")->Apply(mulSizes);
-BENCHMARK(MulKernel<multiplyLimbs, false>)->Name("Crossover/Mul/dispatch")->Apply(mulSizes);
-BENCHMARK(MulKernel<mulSchoolbook, false>)->Name("Crossover/Mul/schoolbook")->Apply(mulSizes);
-BENCHMARK(MulKernel<mulBasecase, true>)->Name("Crossover/Sqr/basecase")->Apply(mulSizes);
-BENCHMARK(MulKernel<mulKaratsuba, true>)->Name("Crossover/Sqr/karatsuba")->Apply(mulSizes);
-BENCHMARK(MulKernel<mulToom3, true>)->Name("Crossover/Sqr/toom3")->Apply(mulSizes);
-BENCHMARK(MulKernel<mulNtt, true>)->Name("Crossover/Sqr/ntt")->Apply(mulSizes);
+// Vector loops where the processor has them ("Mul", "Sqr"), and the
+// portable loops ("PortableMul", "PortableSqr").
+#define MEGATALLY_KERNELS(kind, sq, portable)                                                         \
+    BENCHMARK(MulKernel<mulBasecase, sq, portable>)->Name("Crossover/" kind "/basecase")->Apply(mulSizes);   \
+    BENCHMARK(MulKernel<mulKaratsuba, sq, portable>)->Name("Crossover/" kind "/karatsuba")->Apply(mulSizes); \
+    BENCHMARK(MulKernel<mulToom3, sq, portable>)->Name("Crossover/" kind "/toom3")->Apply(mulSizes);         \
+    BENCHMARK(MulKernel<mulNtt, sq, portable>)->Name("Crossover/" kind "/ntt")->Apply(mulSizes);             \
+    BENCHMARK(MulKernel<multiplyLimbs, sq, portable>)->Name("Crossover/" kind "/dispatch")->Apply(mulSizes)
+MEGATALLY_KERNELS("Mul", false, false);
+MEGATALLY_KERNELS("Sqr", true, false);
+MEGATALLY_KERNELS("PortableMul", false, true);
+MEGATALLY_KERNELS("PortableSqr", true, true);
+BENCHMARK(MulKernel<mulSchoolbook, false, false>)->Name("Crossover/Mul/schoolbook")->Apply(mulSizes);
 
 // A 2n-limb dividend by an n-limb divisor.
 template <void (*Div)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*, Limb*)>

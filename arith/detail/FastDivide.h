@@ -12,7 +12,7 @@ namespace arith::detail {
 
 // Quotient limbs below which the recursive division hands a block to the
 // long division (see FastDivide.cpp).
-inline constexpr std::size_t kDivRecursiveThreshold = 60;
+inline constexpr std::size_t kDivRecursiveThreshold = 40;
 
 // Long division a limb at a time (Knuth's algorithm D), O(nv * (nu-nv+1)).
 void divBasecase(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r);

@@ -19,6 +19,10 @@
 #include <cstdint>
 #include <vector>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 namespace arith::detail {
 
 using namespace fast;
@@ -152,24 +156,62 @@ Signed piece(const Limb* a, std::size_t n, std::size_t from, std::size_t len)
 
 }  // namespace
 
+namespace {
+
+// col[i .. i + na) += m * a[0 .. na), the inner loop of mulBasecase.
+void addRow(u64* col, const Limb* a, std::size_t na, u64 m)
+{
+    for (std::size_t j = 0; j < na; ++j) col[j] += m * a[j];
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx2"))) void addRowAvx2(u64* col, const Limb* a, std::size_t na, u64 m)
+{
+    const __m256i vm = _mm256_set1_epi64x(static_cast<long long>(m));
+    std::size_t j = 0;
+    for (; j + 4 <= na; j += 4) {
+        __m256i x = _mm256_cvtepu32_epi64(_mm_loadu_si128(reinterpret_cast<const __m128i*>(a + j)));
+        __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(col + j));
+        c = _mm256_add_epi64(c, _mm256_mul_epu32(x, vm));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(col + j), c);
+    }
+    addRow(col + j, a + j, na - j, m);
+}
+#endif
+
+}  // namespace
+
 void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
     if (na < nb) {
         std::swap(a, b);
         std::swap(na, nb);
     }
+    if (nb == 1) {
+        out[na] = mulLimb(out, a, na, b[0]);
+        return;
+    }
     // Rows follow the shorter operand, so each pass over the columns is long.
-    std::vector<u64> col(na + nb, 0);
+    // Small products keep their columns on the stack.
+    const std::size_t n = na + nb;
+    u64 local[256];
+    std::vector<u64> heap;
+    u64* col = local;
+    if (n > 256) {
+        heap.resize(n);
+        col = heap.data();
+    }
+    std::fill(col, col + n, 0);
+    auto row = addRow;
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (vectorLoops()) row = addRowAvx2;
+#endif
     for (std::size_t i0 = 0; i0 < nb; i0 += kRowsPerCarry) {
         std::size_t i1 = std::min(nb, i0 + kRowsPerCarry);
-        for (std::size_t i = i0; i < i1; ++i) {
-            const u64 m = b[i];
-            u64* c = col.data() + i;
-            for (std::size_t j = 0; j < na; ++j) c[j] += m * a[j];
-        }
-        carryColumns(col.data(), i0, na + nb);
+        for (std::size_t i = i0; i < i1; ++i) row(col + i, a, na, b[i]);
+        carryColumns(col, i0, n);
     }
-    for (std::size_t k = 0; k < na + nb; ++k) out[k] = Limb(col[k]);
+    for (std::size_t k = 0; k < n; ++k) out[k] = Limb(col[k]);
 }
 
 void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
@@ -274,7 +316,7 @@ void mulToom3(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb
 
 const MulCutoffs& mulCutoffs(bool square)
 {
-    if (nttIsVectorised()) return square ? kVectorSquareCutoffs : kVectorCutoffs;
+    if (vectorLoops()) return square ? kVectorSquareCutoffs : kVectorCutoffs;
     return square ? kScalarSquareCutoffs : kScalarCutoffs;
 }
 

@@ -13,24 +13,27 @@ namespace arith::detail {
 
 // Cut-offs in limbs of the shorter operand (see FastMultiply.cpp for how
 // they were measured). Sizes below `karatsuba` use mulBasecase, sizes from
-// `ntt` on the transform. The transform runs eight lanes at a time where the
-// processor can (nttIsVectorised()), which moves its cut-off far down.
+// `ntt` on the transform. The basecase rows and the transform run several
+// lanes at a time where the processor can (vectorLoops()), which changes
+// every cut-off.
 struct MulCutoffs {
     std::size_t karatsuba;
     std::size_t toom3;
     std::size_t ntt;
 };
-inline constexpr MulCutoffs kScalarCutoffs{40, 150, 1500};
-inline constexpr MulCutoffs kScalarSquareCutoffs{40, 150, 1000};
-inline constexpr MulCutoffs kVectorCutoffs{40, 150, 120};
-inline constexpr MulCutoffs kVectorSquareCutoffs{40, 150, 100};
+inline constexpr MulCutoffs kScalarCutoffs{40, 320, 1200};
+inline constexpr MulCutoffs kScalarSquareCutoffs{40, 320, 900};
+inline constexpr MulCutoffs kVectorCutoffs{150, 192, 192};
+inline constexpr MulCutoffs kVectorSquareCutoffs{176, 176, 176};
 // The set in use on this processor, for products or for squares.
 const MulCutoffs& mulCutoffs(bool square);
 
-bool nttIsVectorised();
-// Tests and benchmarks: run the transform with the portable loops only
-// (true), or as the processor allows again (false).
-void nttForcePortable(bool portable);
+// True when the basecase rows and the transform use the processor's 256-bit
+// vector instructions (AVX2), checked once at run time.
+bool vectorLoops();
+// Tests and benchmarks: use the portable loops only (true), or as the
+// processor allows again (false).
+void forcePortableLoops(bool portable);
 
 // Longest product the transform can take (limbs of a plus limbs of b).
 std::size_t nttMaxProductLimbs();

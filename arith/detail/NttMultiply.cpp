@@ -542,7 +542,7 @@ constexpr u64 kInvP12ModP3 = powMod(kP12 % kP3, kP3 - 2, kP3);
 
 }  // namespace
 
-bool nttIsVectorised()
+bool vectorLoops()
 {
 #ifdef MEGATALLY_NTT_AVX2
     return haveAvx2();
@@ -551,7 +551,7 @@ bool nttIsVectorised()
 #endif
 }
 
-void nttForcePortable(bool portable)
+void forcePortableLoops(bool portable)
 {
 #ifdef MEGATALLY_NTT_AVX2
     forcePortable.store(portable, std::memory_order_relaxed);

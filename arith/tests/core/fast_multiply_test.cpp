@@ -77,16 +77,16 @@ std::vector<SizeCase> thresholdSizes(const MulCutoffs& cut)
     return s;
 }
 
-// Runs the body once with the transform as this processor runs it and once
-// with its portable loops (the same run twice where they are the same).
+// Runs the body once with the loops as this processor runs them and once
+// with the portable loops (the same run twice where they are the same).
 template <class Body>
 void forEachTransform(Body body)
 {
     for (bool portable : {false, true}) {
-        nttForcePortable(portable);
-        body(portable ? "portable transform" : "native transform");
+        forcePortableLoops(portable);
+        body(portable ? "portable loops" : "native loops");
     }
-    nttForcePortable(false);
+    forcePortableLoops(false);
 }
 
 TEST(FastMultiply, EveryMethodMatchesSchoolbookAroundCutoffs)
