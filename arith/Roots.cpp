@@ -101,14 +101,40 @@ Limbs scaleByPowerOfTen(const Limbs& a, std::int64_t e)
                   : shiftRightDecimal(a, static_cast<std::size_t>(-e));
 }
 
+// floor(u / v), v > 0. A quotient of k limbs is found from the top k + 2
+// limbs of the divisor and the matching top of the dividend. With
+// u = U1 B + u0, v = V1 B + v0 (B a power of the limb base, 0 <= u0, v0 < B)
+// and U1 = q1 V1 + r1, 0 <= r1 < V1:
+//   u - (q1 + 1) v = (r1 - V1) B + u0 - (q1 + 1) v0 < (r1 - V1 + 1) B <= 0;
+//   u - (q1 - 1) v = (r1 + V1) B + u0 - q1 v0 + v0 > (V1 - q1) B > 0, as
+//     q1 < base^k <= V1;
+//   u - q1 v = r1 B + u0 - q1 v0,
+// so floor(u / v) is q1 when r1 B + u0 >= q1 v0 (certainly when r1 >= q1)
+// and q1 - 1 otherwise.
 Limbs quotient(const Limbs& u, const Limbs& v)
 {
     if (u.size() < v.size())
         return {};
+    const std::size_t limbs = u.size() - v.size() + 1;
     Limbs q;
     Limbs r;
-    detail::divModLimbs(u, v, q, r);
-    return q;
+    if (v.size() <= limbs + 4) {
+        detail::divModLimbs(u, v, q, r);
+        return q;
+    }
+    const std::size_t cut = v.size() - (limbs + 2);
+    const auto at = static_cast<std::ptrdiff_t>(cut);
+    detail::divModLimbs(Limbs(u.begin() + at, u.end()), Limbs(v.begin() + at, v.end()), q, r);
+    if (detail::compareLimbs(r, q) >= 0)
+        return q;
+    Limbs high(u.begin(), u.begin() + at);  // r1 B + u0
+    high.insert(high.end(), r.begin(), r.end());
+    detail::trimLimbs(high);
+    Limbs v0(v.begin(), v.begin() + at);
+    detail::trimLimbs(v0);
+    if (detail::compareLimbs(high, detail::multiplyLimbVectors(q, v0)) >= 0)
+        return q;
+    return detail::subtractLimbs(q, Limbs{1});
 }
 
 Limbs absoluteDifference(const Limbs& a, const Limbs& b)
