@@ -6,11 +6,21 @@
 //   otherwise                              mulToom3
 //
 // A much longer operand (at least twice the shorter) is cut into pieces as
-// long as the shorter one, so that each method sees balanced operands. The
-// cut-offs were chosen with the Crossover benchmarks of
-// arith/bench/scale_bench.cpp: each is where one level of the faster method
-// (its sub-products going back through this dispatcher) starts to beat the
-// method below it on this machine.
+// long as the shorter one, so that each method sees balanced operands; the
+// transform takes unbalanced operands whole. Products too long for the
+// transform (more than 3 * 2^22 limbs) are split by Toom-3 or into pieces
+// until they fit.
+//
+// The cut-offs were chosen with the Crossover benchmarks of
+// arith/bench/scale_bench.cpp on the development machine (AMD EPYC, AVX2):
+// each is where one level of the faster method, its sub-products going back
+// through this dispatcher, starts to beat the method below it. With vector
+// loops the basecase costs about 0.4 ns a limb product and the transform
+// overtakes it near 190 limbs (Karatsuba is a few per cent ahead of both
+// between 150 and 190; for squares the basecase leads up to the transform),
+// so Toom-3 is left for products beyond the transform's length. With the
+// portable loops (no AVX2) Karatsuba leads from 40 limbs, Toom-3 from about
+// 320 and the transform from about 1200 (900 for squares).
 #include "arith/detail/FastMultiply.h"
 
 #include "arith/detail/FastLimbOps.h"
