@@ -264,7 +264,7 @@ QWidget* FrmCalc::buildMemory()
     lblMem_ = new QLineEdit(box);
     lblMem_->setObjectName("lblMem");
     lblMem_->setReadOnly(true);
-    lblMem_->setFocusPolicy(Qt::ClickFocus);
+    lblMem_->setFocusPolicy(Qt::NoFocus);  // the keyboard stays with the keypad
     lblMem_->setFrame(false);
     lblMem_->setMinimumWidth(120);
     lblMem_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

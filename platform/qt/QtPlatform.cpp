@@ -16,9 +16,13 @@
 #include <QUrl>
 
 #ifdef _WIN32
+#define NOMINMAX
 #include <windows.h>
 #include <mmsystem.h>
 #include <shellapi.h>
+// Names of ours that windows.h also defines as macros.
+#undef MessageBox
+#undef HKEY_LOCAL_MACHINE
 #endif
 
 #ifndef MEGATALLY_VERSION_MAJOR
@@ -181,10 +185,24 @@ void QtShell::run(const std::string& commandLine, int)
 
 #ifdef _WIN32
 
+namespace {
+
+// The predefined roots are 32-bit values that Windows sign-extends into a
+// handle (0x80000002 is HKEY_LOCAL_MACHINE); opened keys are handles as is.
+HKEY toHkey(Registry::Key key)
+{
+    const auto bits = static_cast<std::uintptr_t>(key);
+    if ((bits & ~std::uintptr_t{0xF}) == 0x80000000u)
+        return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(static_cast<std::uint32_t>(bits))));
+    return reinterpret_cast<HKEY>(key);
+}
+
+}  // namespace
+
 long WinRegistry::openKey(Key root, const std::string& path, std::uint32_t access, Key& out)
 {
     HKEY h = nullptr;
-    const LONG r = RegOpenKeyExA(reinterpret_cast<HKEY>(root), path.c_str(), 0, access, &h);
+    const LONG r = RegOpenKeyExA(toHkey(root), path.c_str(), 0, access, &h);
     out = reinterpret_cast<Key>(h);
     return r;
 }
@@ -195,14 +213,14 @@ long WinRegistry::queryValue(Key key, const std::string& name, std::uint32_t& ty
     std::string buffer(bufferSize, '\0');
     DWORD t = 0;
     DWORD len = bufferSize;
-    const LONG r = RegQueryValueExA(reinterpret_cast<HKEY>(key), name.c_str(), nullptr, &t,
+    const LONG r = RegQueryValueExA(toHkey(key), name.c_str(), nullptr, &t,
                                     reinterpret_cast<BYTE*>(buffer.data()), &len);
     type = t;
     data = r == ERROR_SUCCESS ? buffer.substr(0, len) : std::string();
     return r;
 }
 
-long WinRegistry::closeKey(Key key) { return RegCloseKey(reinterpret_cast<HKEY>(key)); }
+long WinRegistry::closeKey(Key key) { return key ? RegCloseKey(toHkey(key)) : ERROR_INVALID_HANDLE; }
 
 #endif
 
