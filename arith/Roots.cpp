@@ -162,13 +162,13 @@ bool readOperand(const std::string& text, Operand& out)
     return true;
 }
 
-// The stop test: is D * 10^-scale below the tolerance? A tolerance of zero
+// The stop test: does the tolerance exceed D * 10^-scale? A tolerance of zero
 // or below is never reached; the loops then end on a repeated iterate.
 class Tolerance {
 public:
     explicit Tolerance(const Operand& t) : positive_(!t.negative && !t.mag.empty()), mag_(t.mag), fraction_(t.fraction) {}
 
-    bool above(const Limbs& d, std::int64_t scale) const
+    bool exceeds(const Limbs& d, std::int64_t scale) const
     {
         if (!positive_)
             return false;
@@ -239,7 +239,7 @@ Limbs cubeRootIteration(const Limbs& x, std::int64_t fx, const Tolerance& tolera
         if (2 * (n.size() - 1) < top.size())
             q = quotient(top, detail::multiplyLimbVectors(n, n));
         Limbs next = divideSmall(detail::addLimbs(multiplySmall(n, 2), q), 3);
-        if (tolerance.above(absoluteDifference(next, n), 8))
+        if (tolerance.exceeds(absoluteDifference(next, n), 8))
             return next;
         if (next.empty())
             return next;  // the next step would divide by zero
@@ -321,7 +321,7 @@ std::string BigSquareRoot(const std::string& x, const std::string& tolerance)
     {
         const std::int64_t s = std::max<std::int64_t>(8, fx);
         const Limbs d = absoluteDifference(scaleByPowerOfTen(n, s - 8), scaleByPowerOfTen(big, s - fx));
-        if (tol.above(d, s))
+        if (tol.exceeds(d, s))
             return rootText(n);
     }
 
@@ -330,7 +330,7 @@ std::string BigSquareRoot(const std::string& x, const std::string& tolerance)
     RepeatWatch watch(n);
     for (;;) {
         Limbs next = divideSmall(detail::addLimbs(n, quotient(top, n)), 2);
-        if (tol.above(absoluteDifference(next, n), 8) || next.empty())
+        if (tol.exceeds(absoluteDifference(next, n), 8) || next.empty())
             return rootText(next);
         if (watch.repeated(next))
             return rootText(detail::compareLimbs(next, n) < 0 ? next : n);
