@@ -27,6 +27,7 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -256,7 +257,7 @@ Limbs cubeRootIteration(const Limbs& x, std::int64_t fx, const Tolerance& tolera
 std::string ShiftPointRight(std::string s, int n)
 {
     if (n < 0)
-        return ShiftPointLeft(std::move(s), -n);
+        return ShiftPointLeft(std::move(s), n == INT_MIN ? INT_MAX : -n);
     const std::size_t point = s.find('.');
     const std::size_t i = point == std::string::npos ? s.size() : point;
     std::string t;
@@ -275,7 +276,7 @@ std::string ShiftPointRight(std::string s, int n)
 std::string ShiftPointLeft(std::string s, int n)
 {
     if (n < 0)
-        return ShiftPointRight(std::move(s), -n);
+        return ShiftPointRight(std::move(s), n == INT_MIN ? INT_MAX : -n);
     const std::size_t point = s.find('.');
     const std::size_t i = point == std::string::npos ? s.size() : point;
     std::string t(static_cast<std::size_t>(n), '0');
