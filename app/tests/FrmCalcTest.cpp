@@ -410,6 +410,39 @@ TEST_F(FrmCalcTest, LongNumbersNeverGrowTheWindow)
     }
 }
 
+TEST_F(FrmCalcTest, AccessKeysOpenTheMenus)
+{
+    QWidget* panel = find("picConversionOptions");
+    QTimer::singleShot(0, [] {
+        QWidget* popup = QApplication::activePopupWidget();
+        EXPECT_NE(popup, nullptr);
+        if (popup)
+            QTest::keyClick(popup, Qt::Key_C);  // "&Convert (Metric - Imperial)"
+    });
+    key(Qt::Key_F, Qt::AltModifier);  // "&File"
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(action("mnuConvert")->isChecked());
+}
+
+TEST_F(FrmCalcTest, PiShowsBusyPointerNoticeAndOneYield)
+{
+    click("Number7");
+    EXPECT_EQ(QApplication::focusWidget(), find("cmdSetFocus"));  // after a digit button too
+    fake.log.clear();
+    fake.yields = 0;
+    click("cmdPi");
+    EXPECT_EQ(readout(), QString::fromStdString(w->engine().state().readoutText));
+    EXPECT_TRUE(readout().startsWith("3.14159265358979323846")) << readout().toStdString();
+    EXPECT_EQ(fake.yields, 1);
+    const std::vector<std::string> expected{"busy", "yield", "default"};
+    EXPECT_EQ(fake.log, expected);
+    EXPECT_FALSE(words().contains("Chill"));  // the notice made way for the words
+    EXPECT_EQ(QApplication::focusWidget(), find("cmdSetFocus"));
+    key(Qt::Key_Return);  // Enter on the sink is "="
+    EXPECT_EQ(w->engine().state().pendingOperator, "=");
+}
+
 TEST_F(FrmCalcTest, ExitClosesTheWindow)
 {
     action("mnuExit")->trigger();
