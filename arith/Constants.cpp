@@ -154,6 +154,14 @@ std::string BigLog(const std::string& x, const std::string& base)
     std::size_t maxPlaces = places0 + 100;
     std::string y = x;
     std::string result = "0";
+    if (detail::normalForm(base) == "10") {
+        // Each division by 10 is exact and only moves the point: the loop
+        // below would divide d - 1 times for d whole digits.
+        const std::size_t point = value.find('.');
+        const std::size_t digits = point == std::string::npos ? value.size() : point;
+        y = detail::normalForm(ShiftPointLeft(value, static_cast<int>(digits - 1)));
+        result = std::to_string(digits - 1);
+    }
     while (greaterOrEqual(y, base)) {
         y = BigDivide(y, base, 10);
         result = BigAdd(result, "1");

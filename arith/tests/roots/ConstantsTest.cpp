@@ -85,6 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Log, ::testing::Values(
     LogCase{"0", "10", "0"},
     LogCase{"-0", "10", "0"},
     LogCase{"2", "10", "0.30102999566398119454"},
+    LogCase{"0010.50", "10", "1.02118929906993807267"},  // leading and trailing zeros
+    LogCase{"123.000", "010.0", "2.08990511143939793146"},
     LogCase{"8", "2", "3"},
     LogCase{"9", "3", "2"},
     // A base longer than ten digits: squares of 24 digits keep their whole
