@@ -53,6 +53,16 @@ TEST(ShellFailureCode, RecognisesTheOpenWithCommandLine)
     EXPECT_FALSE(IsOpenWithCommand("hardinfo"));
 }
 
+TEST(QtShell, MissingLocalTargetsFailWithoutTheDesktop)
+{
+    QTemporaryDir dir;
+    const std::string base = dir.path().toStdString();
+    QtShell shell;
+    EXPECT_EQ(shell.open("", 1, 0), 2);
+    EXPECT_EQ(shell.open(base + "/missing.txt", 1, 0), 2);
+    EXPECT_EQ(shell.open(base + "/gone/missing.txt", 1, 0), 3);
+}
+
 // ---- system information lookup ------------------------------------------
 
 const std::string kMsInfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
