@@ -1,8 +1,8 @@
 // The fast division methods against the schoolbook long division, on sizes
 // around the recursion cut-off and on the dividends and divisors that make
 // quotient estimates go wrong: all-9 limbs, a divisor top limb of 1 (the
-// largest scaling) or 10^9 - 1 (none), exact quotients and remainders one
-// below the divisor.
+// largest scaling) or 10^9 - 1 (none), runs of zero limbs, exact quotients
+// and remainders one below the divisor.
 #include "arith/detail/FastDivide.h"
 #include "arith/detail/FastMultiply.h"
 #include "arith/detail/Kernels.h"
@@ -19,7 +19,7 @@ namespace {
 
 using Limbs = std::vector<Limb>;
 
-enum class Shape { Random, Nines, TopOne, TopMax, Exact, ExactMinusOne };
+enum class Shape { Random, Nines, ZeroLimbs, TopOne, TopMax, Exact, ExactMinusOne };
 
 struct Operands {
     Limbs u, v;
@@ -45,6 +45,13 @@ Operands make(std::size_t nu, std::size_t nv, Shape shape, std::uint32_t seed)
         std::fill(o.u.begin(), o.u.end(), kBase - 1);
         std::fill(o.v.begin(), o.v.end(), kBase - 1);
         o.v[0] = kBase - 2;
+        break;
+    case Shape::ZeroLimbs:
+        // Runs of zero limbs in both, the divisor's top limb kept.
+        for (std::size_t i = 0; i + 1 < nu; ++i)
+            if (rng() % 3) o.u[i] = 0;
+        for (std::size_t i = 0; i + 1 < nv; ++i)
+            if (rng() % 3) o.v[i] = 0;
         break;
     case Shape::TopOne: o.v.back() = 1; break;
     case Shape::TopMax: o.v.back() = kBase - 1; break;
@@ -100,8 +107,8 @@ TEST(FastDivide, EveryMethodMatchesSchoolbook)
 {
     std::uint32_t seed = 1;
     for (const SizeCase& sz : sizes()) {
-        for (Shape shape : {Shape::Random, Shape::Nines, Shape::TopOne, Shape::TopMax, Shape::Exact,
-                            Shape::ExactMinusOne}) {
+        for (Shape shape : {Shape::Random, Shape::Nines, Shape::ZeroLimbs, Shape::TopOne, Shape::TopMax,
+                            Shape::Exact, Shape::ExactMinusOne}) {
             if (sz.nu == sz.nv && (shape == Shape::Exact || shape == Shape::ExactMinusOne)) continue;
             const Operands o = make(sz.nu, sz.nv, shape, seed++);
             const std::size_t nq = sz.nu - sz.nv + 1;
