@@ -18,7 +18,7 @@ std::int16_t incrementCount(std::int16_t count)
 }
 
 
-struct ConversionSpec {
+struct ConversionRule {
     // Metric to imperial multiplies by factor (else divides), unless
     // metricDivides; imperial to metric does the opposite.
     const char* factor;
@@ -29,7 +29,7 @@ struct ConversionSpec {
     const char* imperialTo;
 };
 
-ConversionSpec conversionSpec(Conversion c)
+ConversionRule conversionRule(Conversion c)
 {
     switch (c) {
     case Conversion::MmToIn: return {"25.4", true, " Millimeters", " Inches", " Inches", " Millimeters"};
@@ -444,7 +444,7 @@ void Engine::cmdToPowerOf_Click()
 
 void Engine::Convert(Conversion conversion)
 {
-    const ConversionSpec spec = conversionSpec(conversion);
+    const ConversionRule rule = conversionRule(conversion);
     const std::string x = RemoveCommas(state_.readoutText);
     const std::string a = ToOperand(x);
     const bool metric = view_.metricToImperial();
@@ -456,8 +456,8 @@ void Engine::Convert(Conversion conversion)
             return arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
         });
     } else {
-        const bool divide = metric == spec.metricDivides;
-        const std::string factor = spec.factor;
+        const bool divide = metric == rule.metricDivides;
+        const std::string factor = rule.factor;
         r = worker_.run([a, factor, divide] {
             return divide ? arith::BigDivide(a, factor, 10) : arith::BigMultiply(a, factor);
         });
@@ -470,10 +470,10 @@ void Engine::Convert(Conversion conversion)
     caption += kCrLf;
     caption += kCrLf;
     caption += x;
-    caption += metric ? spec.metricFrom : spec.imperialFrom;
+    caption += metric ? rule.metricFrom : rule.imperialFrom;
     caption += " equals ";
     caption += state_.readoutText;
-    caption += metric ? spec.metricTo : spec.imperialTo;
+    caption += metric ? rule.metricTo : rule.imperialTo;
     setWordsCaption(std::move(caption));
 }
 
