@@ -37,6 +37,9 @@ void forcePortableLoops(bool portable);
 
 // Longest product the transform can take (limbs of a plus limbs of b).
 std::size_t nttMaxProductLimbs();
+// Tests: let the dispatcher treat products above maxProductLimbs as too
+// long for the transform (0 restores the real limit).
+void limitNttForTests(std::size_t maxProductLimbs);
 
 // Row-by-row product accumulated in 64-bit columns, O(na * nb).
 void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out);

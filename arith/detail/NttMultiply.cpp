@@ -560,9 +560,18 @@ void forcePortableLoops(bool portable)
 #endif
 }
 
+std::atomic<std::size_t> testLimit{0};
+
 std::size_t nttMaxProductLimbs()
 {
-    return std::size_t(3) << kMaxLog;
+    const std::size_t limit = testLimit.load(std::memory_order_relaxed);
+    const std::size_t real = std::size_t(3) << kMaxLog;
+    return limit ? std::min(limit, real) : real;
+}
+
+void limitNttForTests(std::size_t maxProductLimbs)
+{
+    testLimit.store(maxProductLimbs, std::memory_order_relaxed);
 }
 
 void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)

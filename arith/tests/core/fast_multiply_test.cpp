@@ -189,5 +189,27 @@ TEST(FastMultiply, LongProductsAgreeBetweenMethods)
     EXPECT_TRUE(std::equal(sq.begin(), sq.end(), got.begin()));
 }
 
+TEST(FastMultiply, ProductsLongerThanTheTransformAreSplit)
+{
+    // With the transform limited to 600-limb products, long balanced
+    // operands go through Toom-3 and long unbalanced ones through pieces,
+    // whose sub-products fit the transform again.
+    limitNttForTests(600);
+    const SizeCase cases[] = {{1000, 1000}, {700, 650}, {2000, 300}, {1500, 299}};
+    std::uint32_t seed = 500;
+    forEachTransform([&](const char* mode) {
+        for (const SizeCase& sz : cases) {
+            const Limbs a = make(sz.na, Fill::Random, seed++), b = make(sz.nb, Fill::Nines, seed++);
+            Limbs got(sz.na + sz.nb);
+            multiplyLimbs(a.data(), sz.na, b.data(), sz.nb, got.data());
+            EXPECT_EQ(got, schoolbook(a, b)) << sz.na << "x" << sz.nb << ", " << mode;
+            Limbs sq(2 * sz.na);
+            multiplyLimbs(a.data(), sz.na, a.data(), sz.na, sq.data());
+            EXPECT_EQ(sq, schoolbook(a, a)) << "square " << sz.na << ", " << mode;
+        }
+    });
+    limitNttForTests(0);
+}
+
 }  // namespace
 }  // namespace arith::detail
