@@ -3,6 +3,7 @@
 // places by repeated squaring), all in decimal-string arithmetic.
 #include "arith/BigArithmetic.h"
 
+#include "arith/Cancel.h"
 #include "arith/detail/Decimal.h"
 #include "platform/Platform.h"
 
@@ -57,6 +58,7 @@ std::string computePi()
     std::string k = "84";
     std::string text;
     while (greaterThan(k, "0")) {
+        pollCancel();
         std::string d = "0";
         std::string i = k;
         for (;;) {
@@ -110,6 +112,7 @@ std::string BigE()
     std::string n = "0";
     std::string f = "1";
     while (greaterThan(BigSubtract(sum, previous), "0.00000000000000000000000000001")) {
+        pollCancel();
         previous = sum;
         n = BigAdd(n, "1");
         const std::string twoN = BigMultiply("2", n);
@@ -163,6 +166,7 @@ std::string BigLog(const std::string& x, const std::string& base)
         result = std::to_string(digits - 1);
     }
     while (greaterOrEqual(y, base)) {
+        pollCancel();
         y = BigDivide(y, base, 10);
         result = BigAdd(result, "1");
         maxPlaces += 5 * base.size();
@@ -174,6 +178,7 @@ std::string BigLog(const std::string& x, const std::string& base)
     // Sixty binary places: square, keep 20 characters, halve the bit.
     std::string bit = "1";
     for (int counter = 0; counter <= 59; ++counter) {
+        pollCancel();
         y = BigMultiply(y, y);
         // 20 characters, but never fewer than the whole part (y^2 < base^2
         // keeps its whole part that short for any base below 10^10).

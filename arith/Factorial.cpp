@@ -9,6 +9,7 @@
 // pay off.
 #include "arith/BigArithmetic.h"
 
+#include "arith/Cancel.h"
 #include "arith/detail/Decimal.h"
 #include "arith/detail/LimbOps.h"
 #include "platform/Platform.h"
@@ -56,8 +57,10 @@ Limbs productOfRange(std::uint32_t n)
     while (level.size() > 1) {
         std::vector<Limbs> up;
         up.reserve(level.size() / 2 + 1);
-        for (std::size_t i = 0; i + 1 < level.size(); i += 2)
+        for (std::size_t i = 0; i + 1 < level.size(); i += 2) {
+            pollCancel();
             up.push_back(detail::multiplyLimbVectors(level[i], level[i + 1]));
+        }
         if (level.size() % 2 == 1)
             up.push_back(std::move(level.back()));
         level = std::move(up);

@@ -1,6 +1,7 @@
 // Whole powers, by repeated squaring.
 #include "arith/BigArithmetic.h"
 
+#include "arith/Cancel.h"
 #include "arith/detail/LimbOps.h"
 #include "arith/detail/Limits.h"
 #include "platform/Platform.h"
@@ -55,6 +56,7 @@ detail::Limbs powerOf(const detail::Limbs& mag, std::uint64_t n)
         --bit;
     detail::Limbs result = mag;
     while (bit-- > 0) {
+        pollCancel();
         result = detail::multiplyLimbVectors(result, result);
         if ((n >> bit) & 1u)
             result = detail::multiplyLimbVectors(result, mag);

@@ -22,6 +22,7 @@
 // and the stop test compares |N' - N| * 10^-8 with the tolerance exactly.
 #include "arith/BigArithmetic.h"
 
+#include "arith/Cancel.h"
 #include "arith/detail/Decimal.h"
 #include "arith/detail/LimbOps.h"
 #include "platform/Platform.h"
@@ -234,6 +235,7 @@ Limbs cubeRootIteration(const Limbs& x, std::int64_t fx, const Tolerance& tolera
     Limbs n = powerOfTen(8);  // old = 1
     RepeatWatch watch(n);
     for (;;) {
+        pollCancel();
         // While N^2 clearly exceeds the dividend the quotient is 0 and the
         // square need not be formed: N >= 10^(9 (len - 1)).
         Limbs q;
@@ -330,6 +332,7 @@ std::string BigSquareRoot(const std::string& x, const std::string& tolerance)
     const Limbs top = scaleByPowerOfTen(big, 16 - fx);
     RepeatWatch watch(n);
     for (;;) {
+        pollCancel();
         Limbs next = divideSmall(detail::addLimbs(n, quotient(top, n)), 2);
         if (tol.exceeds(absoluteDifference(next, n), 8) || next.empty())
             return rootText(next);
@@ -366,8 +369,10 @@ std::string BigCubeRoot(const std::string& x, const std::string& tolerance)
     const std::int64_t digits = static_cast<std::int64_t>(detail::limbsToDigits(xv.mag).size());
     if (xv.fraction > digits)
         k = (xv.fraction - digits) / 3;
-    while (detail::compareLimbs(scaleByPowerOfTen(xv.mag, 3 * k), powerOfTen(static_cast<std::size_t>(xv.fraction))) < 0)
+    while (detail::compareLimbs(scaleByPowerOfTen(xv.mag, 3 * k), powerOfTen(static_cast<std::size_t>(xv.fraction))) < 0) {
+        pollCancel();
         ++k;
+    }
     const std::int64_t fx = xv.fraction - 3 * k;
     const Limbs scaled = fx >= 0 ? xv.mag : scaleByPowerOfTen(xv.mag, -fx);
     const Limbs root = cubeRootIteration(scaled, std::max<std::int64_t>(fx, 0), tol);

@@ -1,6 +1,8 @@
 // Schoolbook multiplication and long division on base 10^9 limbs.
 #include "arith/detail/Kernels.h"
 
+#include "arith/Cancel.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -46,6 +48,7 @@ void mulSchoolbook(const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
     }
     std::fill(out, out + na + nb, Limb{0});
     for (std::size_t i = 0; i < nb; ++i) {
+        pollCancel();  // a row is na multiply-adds: the poll is noise
         const Wide m = b[i];
         if (m == 0)
             continue;
@@ -82,6 +85,7 @@ void divSchoolbook(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv,
     const Wide vTop = vn[nv - 1];
     const Wide vNext = vn[nv - 2];
     for (std::size_t j = nq; j-- > 0;) {
+        pollCancel();
         // Estimate the quotient limb from the top two limbs of the window.
         const Wide top = static_cast<Wide>(un[j + nv]) * kB + un[j + nv - 1];
         Wide qhat = top / vTop;

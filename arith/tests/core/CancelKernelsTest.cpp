@@ -1,0 +1,71 @@
+// The cancel flag and the polls in the schoolbook kernels.
+#include "arith/Cancel.h"
+#include "arith/detail/Kernels.h"
+#include "arith/tests/CancelRun.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace arith;
+using namespace arith::detail;
+
+namespace {
+
+TEST(CancelFlag, OnlyTheInstalledFlagOfThisThreadCounts)
+{
+    EXPECT_NO_THROW(pollCancel());  // nothing installed
+    std::atomic<bool> set{true};
+    std::atomic<bool> clear{false};
+    {
+        CancelScope outer(clear);
+        EXPECT_NO_THROW(pollCancel());
+        {
+            CancelScope inner(set);
+            EXPECT_TRUE(cancelRequested());
+            EXPECT_THROW(pollCancel(), Cancelled);
+            // Another thread has no flag of its own.
+            bool otherThrew = false;
+            std::thread([&] {
+                try {
+                    pollCancel();
+                } catch (const Cancelled&) {
+                    otherThrew = true;
+                }
+            }).join();
+            EXPECT_FALSE(otherThrew);
+        }
+        EXPECT_FALSE(cancelRequested());  // the outer flag is back
+        clear = true;
+        EXPECT_THROW(pollCancel(), Cancelled);
+    }
+    EXPECT_NO_THROW(pollCancel());
+}
+
+// 10^10 limb steps each: minutes without the polls.
+TEST(CancelKernels, SchoolbookProductAndDivisionStopPromptly)
+{
+    const std::size_t n = 100'000;
+    const std::vector<Limb> a(2 * n, 123456789u), b(n, 987654321u);
+    std::vector<Limb> out(3 * n), q(n + 1), r(n);
+    const struct {
+        const char* name;
+        std::function<void()> work;
+    } rows[] = {
+        {"mulSchoolbook", [&] { mulSchoolbook(a.data(), n, b.data(), n, out.data()); }},
+        {"divSchoolbook", [&] { divSchoolbook(a.data(), 2 * n, b.data(), n, q.data(), r.data()); }},
+    };
+    for (const auto& row : rows) {
+        const cancel_test::Outcome o = cancel_test::cancelWhileRunning(row.work);
+        EXPECT_TRUE(o.cancelled) << row.name;
+        EXPECT_LT(o.secondsAfterFlag, cancel_test::kPromptSeconds) << row.name;
+    }
+    // The kernels still work afterwards: 999999999 * 999999999 = 999999998 000000001.
+    const Limb x[] = {999999999u};
+    Limb p[2];
+    mulSchoolbook(x, 1, x, 1, p);
+    EXPECT_EQ(p[0], 1u);
+    EXPECT_EQ(p[1], 999999998u);
+}
+
+}  // namespace
