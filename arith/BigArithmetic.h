@@ -108,6 +108,9 @@ std::string BigModulo(std::string a, std::string b);
 //    "Megatally" (exclamation icon, OK), and gives "0". Bases 0, 1 and -1
 //    never hit this bound; a negative exponent is bounded like its positive.
 std::string BigPower(std::string base, std::string exponent);
+// True exactly when BigPower(base, exponent) would refuse the power as too
+// large; shows nothing. Costs one reading of the two texts.
+bool BigPowerTooLarge(const std::string& base, const std::string& exponent);
 
 // ---- Roots, factorial and constants ------------------------------------
 // Text refused by the procedures below (not a decimal string, a negative

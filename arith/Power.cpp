@@ -64,7 +64,35 @@ detail::Limbs powerOf(const detail::Limbs& mag, std::uint64_t n)
     return result;
 }
 
+// Whether mag^n * 10^-(n * scale), for the exponent's magnitude n, would be
+// estimated to have more digits than the bound. The result has about
+// n log10(mag) digits, and exactly n * scale fraction digits (mag does not
+// end in a zero once the fraction zeros are gone, so neither does any power
+// of it).
+bool tooManyDigits(const detail::Limbs& exponent, const detail::Scaled& x)
+{
+    const double n = exponent.size() > 3 ? 1e30 : std::stod(detail::limbsToDigits(exponent));
+    const double digits = n * std::max(log10Of(x.mag), static_cast<double>(x.scale));
+    return digits > static_cast<double>(detail::kMaxPowerDigits);
+}
+
+bool isOne(const detail::Scaled& x) { return x.scale == 0 && x.mag.size() == 1 && x.mag[0] == 1; }
+
 }  // namespace
+
+bool BigPowerTooLarge(const std::string& base, const std::string& exponent)
+{
+    if (exponent.find('.') != std::string::npos)
+        return false;
+    const detail::Scaled e = detail::toScaled(exponent);
+    if (detail::isZero(e.mag) || (e.mag.size() == 1 && e.mag[0] == 1))
+        return false;
+    detail::Scaled x = detail::toScaled(base);
+    if (detail::isZero(x.mag))
+        return false;
+    dropFractionZeros(x);
+    return !isOne(x) && tooManyDigits(e.mag, x);
+}
 
 std::string BigPower(std::string base, std::string exponent)
 {
@@ -91,19 +119,14 @@ std::string BigPower(std::string base, std::string exponent)
         power = negative ? "-0" : "0";
     } else {
         dropFractionZeros(x);
-        if (x.scale == 0 && x.mag.size() == 1 && x.mag[0] == 1) {
+        if (isOne(x)) {
             power = negative ? "-1" : "1";
         } else {
-            // The result has about n log10(mag) digits, and exactly n * scale
-            // fraction digits (mag does not end in a zero once the fraction
-            // zeros are gone, so neither does any power of it).
-            const double n = e.mag.size() > 3 ? 1e30 : std::stod(detail::limbsToDigits(e.mag));
-            const double digits = n * std::max(log10Of(x.mag), static_cast<double>(x.scale));
-            if (digits > static_cast<double>(detail::kMaxPowerDigits)) {
+            if (tooManyDigits(e.mag, x)) {
                 warn(detail::kPowerTooLargeText);
                 return "0";
             }
-            const auto count = static_cast<std::uint64_t>(n);
+            const auto count = static_cast<std::uint64_t>(std::stod(detail::limbsToDigits(e.mag)));
             power = detail::formatDecimal(negative, powerOf(x.mag, count),
                                           static_cast<std::size_t>(count) * x.scale);
         }

@@ -12,6 +12,7 @@
 // without changing the quotient; the remainder is scaled back at the end.
 #include "arith/detail/FastDivide.h"
 
+#include "arith/Cancel.h"
 #include "arith/detail/FastLimbOps.h"
 
 #include <algorithm>
@@ -197,6 +198,7 @@ void divRecursive(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, 
 
 void divideLimbs(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r)
 {
+    pollCancel();
     if (nv < kDivRecursiveThreshold || nu - nv + 1 < kDivRecursiveThreshold) divBasecase(u, nu, v, nv, q, r);
     else divRecursive(u, nu, v, nv, q, r);
 }

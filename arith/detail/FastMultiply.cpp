@@ -23,6 +23,7 @@
 // 320 and the transform from about 1200 (900 for squares).
 #include "arith/detail/FastMultiply.h"
 
+#include "arith/Cancel.h"
 #include "arith/detail/FastLimbOps.h"
 
 #include <algorithm>
@@ -332,6 +333,7 @@ const MulCutoffs& mulCutoffs(bool square)
 
 void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
+    pollCancel();  // every level of the recursive methods comes through here
     if (na < nb) {
         std::swap(a, b);
         std::swap(na, nb);

@@ -68,4 +68,20 @@ TEST(CancelKernels, SchoolbookProductAndDivisionStopPromptly)
     EXPECT_EQ(p[1], 999999998u);
 }
 
+// The dispatchers poll before choosing a method, so every level of the
+// recursive products and quotients (and one transform product) stops there.
+TEST(CancelKernels, DispatchersPollOnEntry)
+{
+    const std::size_t n = 5'000;
+    const std::vector<Limb> a(2 * n, 123456789u), b(n, 987654321u);
+    std::vector<Limb> out(3 * n), q(n + 1), r(n);
+    std::atomic<bool> set{true};
+    CancelScope scope(set);
+    EXPECT_THROW(multiplyLimbs(a.data(), n, b.data(), n, out.data()), Cancelled);
+    EXPECT_THROW(multiplyLimbs(a.data(), 2 * n, b.data(), 3, out.data()), Cancelled);
+    EXPECT_THROW(divideLimbs(a.data(), 2 * n, b.data(), n, q.data(), r.data()), Cancelled);
+    set = false;
+    EXPECT_NO_THROW(divideLimbs(a.data(), 2 * n, b.data(), n, q.data(), r.data()));
+}
+
 }  // namespace
