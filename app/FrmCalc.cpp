@@ -23,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -160,6 +161,7 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     lbltxtNum_->setFrameShape(QFrame::StyledPanel);
     connect(lbltxtNum_, &DisplayBox::doubleClicked, this, [this] { engine_.lbltxtNum_DblClick(); });
     outer->addWidget(lbltxtNum_);
+    workPanel_ = buildWorkPanel();
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(10);
@@ -201,6 +203,17 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     connect(cmdSetFocus_, &QPushButton::clicked, this, [this] { engine_.cmdSetFocus_Click(); });
 
     buildMenus();
+    worker_.onCancelShown = [this] { showWorkPanel(false); };
+    worker_.onProgressShown = [this] { showWorkPanel(true); };
+    worker_.onFinished = [this] {
+        if (worker_.busy())
+            return;
+        hideWorkPanel();
+        // A close asked for during the work happens once the engine has put
+        // its state back and the command has returned.
+        if (closeAfterWork_)
+            QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+    };
     qApp->installEventFilter(this);
     Form_Load();
 }
@@ -479,6 +492,125 @@ void FrmCalc::buildMenus()
     connect(aboutItem, &QAction::triggered, this, [this] { about::ShowAbout(this); });
 }
 
+// ---- work under way ---------------------------------------------------------
+
+// Lies over the right end of the words label, where the notice leaves room,
+// so that showing it moves nothing else.
+QWidget* FrmCalc::buildWorkPanel()
+{
+    auto* panel = new QWidget(lbltxtNum_);
+    panel->setObjectName("workPanel");
+    panel->setAutoFillBackground(true);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(6);
+    prgWork_ = new QProgressBar(panel);
+    prgWork_->setObjectName("prgWork");
+    prgWork_->setRange(0, 0);  // busy indicator: the arithmetic cannot say how far it is
+    prgWork_->setTextVisible(false);
+    prgWork_->setFixedWidth(120);
+    prgWork_->setAccessibleName("Calculating");
+    row->addWidget(prgWork_);
+    cmdCancelWork_ = new QPushButton("Cancel", panel);
+    cmdCancelWork_->setObjectName("cmdCancelWork");
+    cmdCancelWork_->setAutoDefault(false);
+    cmdCancelWork_->setFocusPolicy(Qt::NoFocus);  // the focus stays where the command put it
+    cmdCancelWork_->setToolTip("Stop this calculation (Esc)");
+    connect(cmdCancelWork_, &QPushButton::clicked, this, [this] { cancelWork(); });
+    row->addWidget(cmdCancelWork_);
+    prgWork_->hide();
+    panel->hide();
+    return panel;
+}
+
+void FrmCalc::showWorkPanel(bool withProgress)
+{
+    if (withProgress)
+        prgWork_->show();
+    workPanel_->adjustSize();
+    const QRect area = lbltxtNum_->viewport()->geometry();  // inside the frame, beside any scroll bar
+    workPanel_->move(area.right() - workPanel_->width() - 2, area.bottom() - workPanel_->height() - 2);
+    workPanel_->show();
+    workPanel_->raise();
+}
+
+void FrmCalc::hideWorkPanel()
+{
+    workPanel_->hide();
+    prgWork_->hide();
+    cmdCancelWork_->setEnabled(true);
+}
+
+void FrmCalc::cancelWork()
+{
+    if (!worker_.busy())
+        return;
+    worker_.cancel();
+    cmdCancelWork_->setEnabled(false);  // the work stops at its next check
+}
+
+namespace {
+
+// True when o is part of window w: a widget or action of it, its menus
+// included, but not a message box or other window opened over it.
+bool belongsTo(const QObject* o, const QWidget* w)
+{
+    for (; o; o = o->parent()) {
+        if (o == w)
+            return true;
+        const auto* widget = qobject_cast<const QWidget*>(o);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+// While the work runs the window takes no input, as if the command still
+// held the window thread; Escape and the Cancel button stop the work.
+// Everything else (painting, timers, the message boxes the work asks for)
+// goes on.
+bool FrmCalc::inputDuringWork(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::InputMethod:
+        break;
+    default:
+        return false;
+    }
+    // Widgets get the input itself; shortcuts go to actions. Other objects
+    // (the native window) pass it on to the widgets.
+    if (!qobject_cast<QWidget*>(watched) && !qobject_cast<QAction*>(watched))
+        return false;
+    if (!belongsTo(watched, this))
+        return false;
+    if (watched == cmdCancelWork_)
+        return false;
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        cancelWork();
+    return true;
+}
+
 void FrmCalc::mnuConvert_Click()
 {
     const bool show = !picConversionOptions_->isVisible();
@@ -490,6 +622,8 @@ void FrmCalc::mnuConvert_Click()
 
 bool FrmCalc::eventFilter(QObject* watched, QEvent* event)
 {
+    if (worker_.busy())
+        return inputDuringWork(watched, event);
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -522,9 +656,14 @@ bool FrmCalc::eventFilter(QObject* watched, QEvent* event)
 void FrmCalc::closeEvent(QCloseEvent* event)
 {
     if (worker_.busy()) {
-        event->ignore();  // a computation is still running
+        // Stop the computation first; the window closes when it has
+        // unwound (see onFinished).
+        closeAfterWork_ = true;
+        cancelWork();
+        event->ignore();
         return;
     }
+    closeAfterWork_ = false;
     QMainWindow::closeEvent(event);
 }
 

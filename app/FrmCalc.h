@@ -6,6 +6,12 @@
 // "Number0" .. "Number9" and "Operator0" .. "Operator4" (index = the last
 // digit, also in the dynamic property "index"); optDirection(0) is
 // "optDirection".
+//
+// While a computation runs (ThreadWorker) the window paints but takes no
+// input. Escape, or the Cancel button "cmdCancelWork" that appears over the
+// words label's right end, abandons the computation; the indeterminate
+// progress bar "prgWork" beside it shows once the work has taken about a
+// second. Closing the window meanwhile cancels the work, then closes.
 #pragma once
 
 #include "app/ThreadWorker.h"
@@ -22,6 +28,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -62,6 +69,7 @@ public:
     ~FrmCalc() override;
 
     const calc::Engine& engine() const { return engine_; }
+    ThreadWorker& worker() { return worker_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +95,11 @@ private:
     QFrame* buildConversionPanel();
     QPushButton* button(const char* name, const QString& caption, QWidget* parent);
     void mnuConvert_Click();
+    QWidget* buildWorkPanel();
+    void showWorkPanel(bool withProgress);
+    void hideWorkPanel();
+    void cancelWork();
+    bool inputDuringWork(QObject* watched, QEvent* event);
 
     ThreadWorker worker_;
     calc::Engine engine_;
@@ -104,6 +117,10 @@ private:
     QFrame* picConversionOptions_ = nullptr;
     QRadioButton* optDirection_ = nullptr;
     QAction* mnuConvert_ = nullptr;
+    QWidget* workPanel_ = nullptr;
+    QPushButton* cmdCancelWork_ = nullptr;
+    QProgressBar* prgWork_ = nullptr;
+    bool closeAfterWork_ = false;
 };
 
 }  // namespace app

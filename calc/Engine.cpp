@@ -216,6 +216,12 @@ bool Engine::computeOperation(const std::string& snapshot)
         // message and answers "0"; it is fast then and runs here, where a
         // message box may be shown.
         result = arith::BigPower(a, b);
+    } else if (op == "^" && arith::BigPowerTooLarge(a, b)) {
+        // Refused before any work with the power procedure's own message.
+        // Its answer "0" is not the power: nothing changes, as when the
+        // computation is cancelled.
+        (void)arith::BigPower(a, b);
+        return false;
     } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
         // Refused by the remainder procedure with its own message.
         result = arith::BigModulo(a, b);

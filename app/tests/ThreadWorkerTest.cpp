@@ -1,5 +1,7 @@
 #include "app/ThreadWorker.h"
 
+#include "arith/Cancel.h"
+#include "platform/fake/FakePlatform.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QAbstractButton>
@@ -77,6 +79,84 @@ TEST(ThreadWorker, MessageBoxFromTheWorkerIsShownByTheWindowThread)
     EXPECT_EQ(r, std::optional<std::string>("yes"));
     EXPECT_EQ(seenTitle, "Yikes!");
     EXPECT_TRUE(onWindowThread);
+}
+
+// The work ignores the flag (no poll) and finishes after the cancel: its
+// result and its message are dropped.
+TEST(ThreadWorker, AfterACancelNeitherResultNorMessageComesThrough)
+{
+    platform::FakePlatform fake;
+    ThreadWorker worker;
+    QTimer::singleShot(0, [&] { worker.cancel(); });
+    bool finished = false;
+    auto r = worker.run([&] {
+        while (!arith::cancelRequested())
+            std::this_thread::yield();
+        platform::showMessage("Error: Divide by Zero.", "Big Math(Divide)");
+        finished = true;
+        return std::string("late");
+    });
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(r, std::nullopt);
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_FALSE(worker.busy());
+    EXPECT_FALSE(worker.cancelling());
+}
+
+TEST(ThreadWorker, CancelledWorkEndsTheRunWithNothing)
+{
+    ThreadWorker worker;
+    int finished = 0;
+    worker.onFinished = [&] { ++finished; };
+    QTimer::singleShot(0, [&] { worker.cancel(); });
+    auto r = worker.run([]() -> std::string {
+        for (;;)
+            arith::pollCancel();
+    });
+    EXPECT_EQ(r, std::nullopt);
+    EXPECT_EQ(finished, 1);
+    worker.cancel();  // idle: nothing to cancel, the next run is not affected
+    EXPECT_EQ(worker.run([] { return std::string("7"); }), std::optional<std::string>("7"));
+}
+
+TEST(ThreadWorker, RunningOutOfMemoryIsAMessageAndNoResult)
+{
+    const struct {
+        const char* name;
+        std::function<std::string()> work;
+    } rows[] = {
+        {"bad_alloc", []() -> std::string { throw std::bad_alloc(); }},
+        {"length_error", [] { std::string s; return s.append(s.max_size() + 1, '7'); }},
+    };
+    for (const auto& row : rows) {
+        platform::FakePlatform fake;
+        ThreadWorker worker;
+        EXPECT_EQ(worker.run(row.work), std::nullopt) << row.name;
+        ASSERT_EQ(fake.messages.size(), 1u) << row.name;
+        EXPECT_EQ(fake.messages[0].text, kOutOfMemoryText);
+        EXPECT_EQ(fake.messages[0].title, kOutOfMemoryTitle);
+    }
+}
+
+TEST(ThreadWorker, FeedbackComesAfterItsDelays)
+{
+    using namespace std::chrono_literals;
+    ThreadWorker worker;
+    worker.cancelDelay = 0ms;
+    worker.progressDelay = 30ms;
+    std::vector<std::string> seen;
+    worker.onCancelShown = [&] { seen.push_back("cancel"); };
+    worker.onProgressShown = [&] {
+        seen.push_back("progress");
+        worker.cancel();
+    };
+    worker.onFinished = [&] { seen.push_back("finished"); };
+    auto r = worker.run([]() -> std::string {
+        for (;;)
+            arith::pollCancel();
+    });
+    EXPECT_EQ(r, std::nullopt);
+    EXPECT_EQ(seen, (std::vector<std::string>{"cancel", "progress", "finished"}));
 }
 
 }  // namespace
