@@ -5,7 +5,7 @@
 
 #include "arith/Cancel.h"
 #include "arith/detail/Decimal.h"
-#include "platform/Platform.h"
+#include "arith/detail/Refuse.h"
 
 #include <algorithm>
 #include <array>
@@ -16,15 +16,11 @@ namespace arith {
 
 namespace {
 
-constexpr const char* kSorry = "Sorry";
 constexpr const char* kNotANumber = "Invalid input!   Not a number.";
 constexpr const char* kNegativeLog = "Invalid input!   Can't do log operations on Negative numbers";
 constexpr const char* kBadBase = "Invalid input!   The base of a logarithm must be greater than 1";
 
-void refuse(const char* text)
-{
-    platform::showMessage(text, kSorry, platform::Icon::Critical, platform::Buttons::OK);
-}
+using detail::refuse;
 
 // The whole part of a / b for non-negative a and b > 0. IntegerPart of a
 // quotient below one is the empty text; it is read as 0 here.

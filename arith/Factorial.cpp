@@ -12,7 +12,7 @@
 #include "arith/Cancel.h"
 #include "arith/detail/Decimal.h"
 #include "arith/detail/LimbOps.h"
-#include "platform/Platform.h"
+#include "arith/detail/Refuse.h"
 
 #include <cstdint>
 #include <utility>
@@ -29,16 +29,12 @@ using detail::Limbs;
 // show or edit, and it would keep the window frozen for minutes.
 constexpr std::uint32_t kLargestFactorial = 1'000'000;
 
-constexpr const char* kSorry = "Sorry";
 constexpr const char* kNotANumber = "Invalid input!\r\n\r\nNot a number.";
 constexpr const char* kNegative = "Invalid input!\r\n\r\nCan't do Factorial operations on Negative numbers";
 constexpr const char* kFraction = "Invalid input!\r\n\r\nCan't do Factorial operations on fractions";
 constexpr const char* kTooLarge = "Invalid input!\r\n\r\nFactorials are limited to numbers up to 1,000,000";
 
-void refuse(const char* text)
-{
-    platform::showMessage(text, kSorry, platform::Icon::Critical, platform::Buttons::OK);
-}
+using detail::refuse;
 
 Limbs productOfRange(std::uint32_t n)
 {

@@ -25,7 +25,7 @@
 #include "arith/Cancel.h"
 #include "arith/detail/Decimal.h"
 #include "arith/detail/LimbOps.h"
-#include "platform/Platform.h"
+#include "arith/detail/Refuse.h"
 
 #include <algorithm>
 #include <climits>
@@ -40,14 +40,10 @@ namespace {
 using detail::Limb;
 using detail::Limbs;
 
-constexpr const char* kSorry = "Sorry";
 constexpr const char* kNotANumber = "Invalid input!   Not a number.";
 constexpr const char* kNegativeRoot = "Invalid input!   Can't do root operations on Negative numbers";
 
-void refuse(const char* text)
-{
-    platform::showMessage(text, kSorry, platform::Icon::Critical, platform::Buttons::OK);
-}
+using detail::refuse;
 
 // ---- whole numbers on limbs ---------------------------------------------
 
