@@ -9,6 +9,15 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Takes a leading "-" off v; true when there was one.
+bool takeSign(std::string_view& v)
+{
+    if (v.empty() || v.front() != '-')
+        return false;
+    v.remove_prefix(1);
+    return true;
+}
+
 }  // namespace
 
 std::string RemoveCommas(std::string_view s)
@@ -25,11 +34,7 @@ std::string RemoveCommas(std::string_view s)
 
 std::string AddCommas(std::string_view in)
 {
-    bool negative = false;
-    if (!in.empty() && in.front() == '-') {
-        negative = true;
-        in.remove_prefix(1);
-    }
+    const bool negative = takeSign(in);
     std::string withoutCommas;
     std::string_view s = in;
     if (in.find(',') != std::string_view::npos) {
@@ -138,11 +143,7 @@ std::string PlainNumericForm(std::string_view text)
 {
     const std::string s = ToOperand(text);
     std::string_view v = s;
-    bool negative = false;
-    if (!v.empty() && v.front() == '-') {
-        negative = true;
-        v.remove_prefix(1);
-    }
+    const bool negative = takeSign(v);
     std::string_view whole = v;
     std::string_view fraction;
     const std::size_t point = v.find('.');
@@ -175,11 +176,7 @@ std::string WholeNumberFormat(std::string_view text)
 {
     const std::string s = RemoveCommas(text);
     std::string_view v = s;
-    bool negative = false;
-    if (!v.empty() && v.front() == '-') {
-        negative = true;
-        v.remove_prefix(1);
-    }
+    const bool negative = takeSign(v);
     bool anyDigit = false;
     for (char c : v) {
         if (isDigit(c)) {
