@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -295,18 +296,33 @@ std::string TruncateTo8(std::string g)
 
 // ---- roots -----------------------------------------------------------------
 
-std::string BigSquareRoot(const std::string& x, const std::string& tolerance)
+namespace {
+
+// Reads both roots' operands. Answers the root at once where there is
+// nothing to iterate: "" for the empty text of an earlier division by zero
+// and for refused text (with its message), "0" for zero.
+std::optional<std::string> readRootOperands(const std::string& x, const std::string& tolerance, Operand& xv,
+                                            Operand& tv)
 {
     if (x.empty())
-        return "";  // the text of an earlier division by zero
-    Operand xv;
-    Operand tv;
+        return "";
     if (!readOperand(x, xv) || !readOperand(tolerance, tv)) {
         refuse(kNotANumber);
         return "";
     }
     if (xv.mag.empty())
         return "0";
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string BigSquareRoot(const std::string& x, const std::string& tolerance)
+{
+    Operand xv;
+    Operand tv;
+    if (std::optional<std::string> early = readRootOperands(x, tolerance, xv, tv))
+        return *early;
     if (xv.negative) {
         refuse(kNegativeRoot);
         return "";
@@ -340,16 +356,10 @@ std::string BigSquareRoot(const std::string& x, const std::string& tolerance)
 
 std::string BigCubeRoot(const std::string& x, const std::string& tolerance)
 {
-    if (x.empty())
-        return "";  // the text of an earlier division by zero
     Operand xv;
     Operand tv;
-    if (!readOperand(x, xv) || !readOperand(tolerance, tv)) {
-        refuse(kNotANumber);
-        return "";
-    }
-    if (xv.mag.empty())
-        return "0";
+    if (std::optional<std::string> early = readRootOperands(x, tolerance, xv, tv))
+        return *early;
     const Tolerance tol(tv);
     const std::string sign = xv.negative ? "-" : "";
 
