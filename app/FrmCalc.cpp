@@ -1,5 +1,7 @@
 #include "app/FrmCalc.h"
 
+#include "app/TextBreaks.h"
+
 #include "about/FrmAbout.h"
 #include "app/WindowTitle.h"
 #include "platform/Platform.h"
@@ -100,19 +102,16 @@ void DisplayBox::setVisibleLines(int lines)
 
 void DisplayBox::setDisplayText(const std::string& text)
 {
-    QString q = toQ(text);
-    if (breakAfterCommas_)
-        q.replace(',', QString(",") + kBreak);  // long numbers wrap between digit groups
-    setPlainText(q);
+    setPlainText(WithBreakPoints(toQ(text), breakAfterCommas_));
     verticalScrollBar()->setValue(0);
 }
 
-QString DisplayBox::displayText() const { return toPlainText().remove(kBreak); }
+QString DisplayBox::displayText() const { return WithoutBreakPoints(toPlainText()); }
 
 QMimeData* DisplayBox::createMimeDataFromSelection() const
 {
     auto* data = new QMimeData;
-    data->setText(textCursor().selectedText().remove(kBreak).replace(QChar::ParagraphSeparator, '\n'));
+    data->setText(WithoutBreakPoints(textCursor().selectedText()).replace(QChar::ParagraphSeparator, '\n'));
     return data;
 }
 
@@ -121,6 +120,17 @@ void DisplayBox::mouseDoubleClickEvent(QMouseEvent* event)
     // The double-click is the copy-and-zoom shortcut, not a word selection.
     event->accept();
     emit doubleClicked();
+}
+
+// ---- TapeBox ------------------------------------------------------------
+
+QString TapeBox::displayText() const { return WithoutBreakPoints(toPlainText()); }
+
+QMimeData* TapeBox::createMimeDataFromSelection() const
+{
+    auto* data = new QMimeData;
+    data->setText(WithoutBreakPoints(textCursor().selectedText()).replace(QChar::ParagraphSeparator, '\n'));
+    return data;
 }
 
 // ---- FrmCalc ------------------------------------------------------------
@@ -177,7 +187,7 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     left->addStretch(1);
     middle->addLayout(left);
 
-    txtHistory_ = new QPlainTextEdit(central);
+    txtHistory_ = new TapeBox(central);
     txtHistory_->setObjectName("txtHistory");
     txtHistory_->setReadOnly(true);
     txtHistory_->setFocusPolicy(Qt::NoFocus);
@@ -693,7 +703,7 @@ void FrmCalc::historyPrepended(const std::string& line)
 {
     QTextCursor cursor(txtHistory_->document());
     cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(toQ(line) + "\n\n");  // the tape's two line breaks
+    cursor.insertText(WithBreakPoints(toQ(line), false) + "\n\n");  // the tape's two line breaks
     txtHistory_->verticalScrollBar()->setValue(0);
 }
 

@@ -18,6 +18,7 @@
 #include "calc/Engine.h"
 
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 #include <array>
@@ -27,7 +28,6 @@ class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -44,8 +44,9 @@ public:
     void setDisplayText(const std::string& text);  // CR LF shown as line breaks
     // The text as set (without the invisible break points).
     QString displayText() const;
-    // Lets long numbers wrap after each "," (an invisible break point that
-    // never reaches displayText() or a copied selection).
+    // Lets numbers wrap after each "," (an invisible break point that never
+    // reaches displayText() or a copied selection); long words get break
+    // points anyway (see TextBreaks.h).
     void setBreakAfterCommas(bool on);
     // Fixes the height to show this many lines of the current font.
     void setVisibleLines(int lines);
@@ -58,8 +59,19 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
-    static constexpr QChar kBreak{0x200B};  // zero-width space
     bool breakAfterCommas_ = false;
+};
+
+// The history tape: lines get the same invisible break points for long
+// numbers, which never reach displayText() or a copied selection.
+class TapeBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    QString displayText() const;
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
 };
 
 class FrmCalc : public QMainWindow, private calc::View {
@@ -106,7 +118,7 @@ private:
 
     DisplayBox* txtReadout_ = nullptr;
     DisplayBox* lbltxtNum_ = nullptr;
-    QPlainTextEdit* txtHistory_ = nullptr;
+    TapeBox* txtHistory_ = nullptr;
     std::array<QPushButton*, 10> number_{};
     std::array<QPushButton*, 5> operator_{};
     QPushButton* cancelEntry_ = nullptr;
