@@ -111,6 +111,11 @@ std::string BigPower(std::string base, std::string exponent);
 // True exactly when BigPower(base, exponent) would refuse the power as too
 // large; shows nothing. Costs one reading of the two texts.
 bool BigPowerTooLarge(const std::string& base, const std::string& exponent);
+// About how many digits the text of base ^ exponent has (a floating-point
+// estimate, within a few digits; 0 where the power needs no work: a
+// fractional exponent, an exponent of 0 or 1, a base of 0, 1 or -1). For a
+// negative exponent, the digits of base ^ |exponent|. Shows nothing.
+double BigPowerDigits(const std::string& base, const std::string& exponent);
 
 // ---- Roots, factorial and constants ------------------------------------
 // Text refused by the procedures below (not a decimal string, a negative

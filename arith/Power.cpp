@@ -64,34 +64,42 @@ detail::Limbs powerOf(const detail::Limbs& mag, std::uint64_t n)
     return result;
 }
 
-// Whether mag^n * 10^-(n * scale), for the exponent's magnitude n, would be
-// estimated to have more digits than the bound. The result has about
-// n log10(mag) digits, and exactly n * scale fraction digits (mag does not
-// end in a zero once the fraction zeros are gone, so neither does any power
-// of it).
-bool tooManyDigits(const detail::Limbs& exponent, const detail::Scaled& x)
+// About how many digits mag^n * 10^-(n * scale) has, for the exponent's
+// magnitude n: n log10(mag) digits in all, and exactly n * scale fraction
+// digits (mag does not end in a zero once the fraction zeros are gone, so
+// neither does any power of it).
+double estimatedDigits(const detail::Limbs& exponent, const detail::Scaled& x)
 {
     const double n = exponent.size() > 3 ? 1e30 : std::stod(detail::limbsToDigits(exponent));
-    const double digits = n * std::max(log10Of(x.mag), static_cast<double>(x.scale));
-    return digits > static_cast<double>(detail::kMaxPowerDigits);
+    return n * std::max(log10Of(x.mag), static_cast<double>(x.scale));
+}
+
+bool tooManyDigits(const detail::Limbs& exponent, const detail::Scaled& x)
+{
+    return estimatedDigits(exponent, x) > static_cast<double>(detail::kMaxPowerDigits);
 }
 
 bool isOne(const detail::Scaled& x) { return x.scale == 0 && x.mag.size() == 1 && x.mag[0] == 1; }
 
 }  // namespace
 
-bool BigPowerTooLarge(const std::string& base, const std::string& exponent)
+double BigPowerDigits(const std::string& base, const std::string& exponent)
 {
     if (exponent.find('.') != std::string::npos)
-        return false;
+        return 0;
     const detail::Scaled e = detail::toScaled(exponent);
     if (detail::isZero(e.mag) || (e.mag.size() == 1 && e.mag[0] == 1))
-        return false;
+        return 0;
     detail::Scaled x = detail::toScaled(base);
     if (detail::isZero(x.mag))
-        return false;
+        return 0;
     dropFractionZeros(x);
-    return !isOne(x) && tooManyDigits(e.mag, x);
+    return isOne(x) ? 0 : estimatedDigits(e.mag, x);
+}
+
+bool BigPowerTooLarge(const std::string& base, const std::string& exponent)
+{
+    return BigPowerDigits(base, exponent) > static_cast<double>(detail::kMaxPowerDigits);
 }
 
 std::string BigPower(std::string base, std::string exponent)

@@ -31,3 +31,20 @@ TEST(PowerBound, PredicateMatchesTheRefusal)
         }
     }
 }
+
+// The estimate is within a digit of the text's length, trailing "." aside.
+TEST(PowerBound, DigitEstimateIsCloseToTheExactLength)
+{
+    const struct {
+        const char *base, *exponent;
+    } rows[] = {{"2", "100000"}, {"-7", "3001"}, {"999", "999"}, {"0.5", "200"}, {"12.25", "50"}, {"2", "-30"}};
+    for (const auto& r : rows) {
+        const std::string power = BigPower(r.base, r.exponent[0] == '-' ? r.exponent + 1 : r.exponent);
+        const double exact = static_cast<double>(power.size() - (power[0] == '-') - (power.find('.') != std::string::npos));
+        EXPECT_NEAR(BigPowerDigits(r.base, r.exponent), exact, 1.5) << r.base << " ^ " << r.exponent;
+    }
+    for (const char* trivial : {"0", "1", "-1", "1.000"})
+        EXPECT_EQ(BigPowerDigits(trivial, "1000000000000"), 0) << trivial;
+    EXPECT_EQ(BigPowerDigits("2", "2.5"), 0);
+    EXPECT_EQ(BigPowerDigits("2", "1"), 0);
+}
