@@ -32,18 +32,12 @@ std::string OverLimit(const std::string& digits) {
          "but, it contained at least " + digits + " Digits! ";
 }
 
-TEST(GroupWords, Digits) {
+TEST(GroupWords, DigitsTensAndHundreds) {
   Check(words::DigitToWords, {{"1", "One"}, {"5", "Five"}, {"9", "Nine"}, {"0", ""}, {"", ""},
                               {"a", ""}, {".", ""}, {"-", ""}, {"10", ""}, {"07", "Seven"}});
-}
-
-TEST(GroupWords, Tens) {
   Check(words::TensToWords, {{"10", "Ten"}, {"11", "Eleven"}, {"15", "Fifteen"}, {"19", "Nineteen"},
                              {"20", "Twenty "}, {"21", "Twenty One"}, {"40", "Forty "},
                              {"99", "Ninety Nine"}, {"1a", ""}, {"", ""}, {"a5", "Five"}});
-}
-
-TEST(GroupWords, Hundreds) {
   Check(words::HundredsToWords, {{"000", ""}, {"00", ""}, {"0", ""}, {"", ""}, {"5", "Five"},
                                  {"12", "Twelve"}, {"007", "Seven"}, {"010", "Ten"},
                                  {"100", "One Hundred "}, {"101", "One Hundred One"},
@@ -51,25 +45,18 @@ TEST(GroupWords, Hundreds) {
                                  {"999", "Nine Hundred Ninety Nine"}, {"1234", "Two Hundred Thirty Four"}});
 }
 
-TEST(NumberToWords, Assembly) {
+TEST(NumberToWords, AssemblySignsZeroAndOddInput) {
   Check(words::NumberToWords,
         {{"7", "Seven"}, {"20", "Twenty"}, {"100", "One Hundred"}, {"1,000", "One Thousand"},
          {"20,000", "Twenty Thousand"}, {"1,000,000", "One Million"}, {"1,000,005", "One Million, Five"},
          {"1,001,000", "One Million, One Thousand"}, {"100,001", "One Hundred Thousand, One"},
          {"20,000,020", "Twenty Million, Twenty"},
          {"12,345,678", "Twelve Million, Three Hundred Forty Five Thousand, Six Hundred Seventy Eight"},
-         {"1,2", "One Thousand, Two"}, {"1,0005", "One Thousand, Five"}});
-}
-
-TEST(NumberToWords, SignsAndZero) {
-  Check(words::NumberToWords,
-        {{"0", "Zero"}, {"", "Zero"}, {"000", "Zero"}, {"-0", "(Minus) Zero"}, {"-", "(Minus) Zero"},
-         {"-7", "(Minus) Seven"}, {"-1,234", "(Minus) One Thousand, Two Hundred Thirty Four"}});
-}
-
-TEST(NumberToWords, OddInput) {
-  Check(words::NumberToWords,
-        {{",,,,", "Zero"}, {",5", "Zero"}, {"0,005", "Zero"}, {"5,", "Five Thousand"},
+         {"1,2", "One Thousand, Two"}, {"1,0005", "One Thousand, Five"},
+         {"0", "Zero"}, {"", "Zero"}, {"000", "Zero"}, {"-0", "(Minus) Zero"}, {"-", "(Minus) Zero"},
+         {"-7", "(Minus) Seven"}, {"-1,234", "(Minus) One Thousand, Two Hundred Thirty Four"},
+         // odd input
+         {",,,,", "Zero"}, {",5", "Zero"}, {"0,005", "Zero"}, {"5,", "Five Thousand"},
          {"5,,7", "Five Million, Seven"}, {"abc", "Zero"}, {".", "Zero"}, {"-.", "(Minus) Zero"},
          {"--5", "(Minus) Zero"}, {" 5", "Zero"}, {"1.5", "One Hundred Five"}});
 }

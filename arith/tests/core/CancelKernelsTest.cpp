@@ -1,7 +1,7 @@
 // The cancel flag and the polls in the schoolbook kernels.
 #include "arith/Cancel.h"
 #include "arith/detail/Kernels.h"
-#include "arith/tests/CancelRun.h"
+#include "arith/tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -56,9 +56,9 @@ TEST(CancelKernels, SchoolbookProductAndDivisionStopPromptly)
         {"divSchoolbook", [&] { divSchoolbook(a.data(), 2 * n, b.data(), n, q.data(), r.data()); }},
     };
     for (const auto& row : rows) {
-        const cancel_test::Outcome o = cancel_test::cancelWhileRunning(row.work);
+        const arith_test::Outcome o = arith_test::cancelWhileRunning(row.work);
         EXPECT_TRUE(o.cancelled) << row.name;
-        EXPECT_LT(o.secondsAfterFlag, cancel_test::kPromptSeconds) << row.name;
+        EXPECT_LT(o.secondsAfterFlag, arith_test::kPromptSeconds) << row.name;
     }
     // The kernels still work afterwards: 999999999 * 999999999 = 999999998 000000001.
     const Limb x[] = {999999999u};

@@ -2,7 +2,7 @@
 // the arithmetic gives exact results afterwards (the cached pi included).
 #include "arith/BigArithmetic.h"
 #include "arith/Cancel.h"
-#include "arith/tests/CancelRun.h"
+#include "arith/tests/TestSupport.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -47,10 +47,10 @@ class CancelLongWork : public ::testing::TestWithParam<LongWork> {};
 TEST_P(CancelLongWork, StopsPromptlyAndLeavesTheArithmeticSound)
 {
     platform::FakePlatform fake;
-    const cancel_test::Outcome o = cancel_test::cancelWhileRunning([] { (void)GetParam().work(); });
+    const arith_test::Outcome o = arith_test::cancelWhileRunning([] { (void)GetParam().work(); });
     EXPECT_TRUE(o.cancelled);
     EXPECT_FALSE(o.finished);
-    EXPECT_LT(o.secondsAfterFlag, cancel_test::kPromptSeconds);
+    EXPECT_LT(o.secondsAfterFlag, arith_test::kPromptSeconds);
     EXPECT_TRUE(fake.messages.empty());
     ExpectExactResults();
 }
