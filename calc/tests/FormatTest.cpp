@@ -1,158 +1,80 @@
 // Readout formatting, the operand rules and the history tape.
 #include "calc/Format.h"
 #include "calc/History.h"
+#include "calc/tests/Harness.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
-namespace calc {
+namespace calc::test {
 namespace {
 
-struct Case {
-    std::string in;
-    std::string out;
-};
-
-std::vector<std::vector<std::string>> ReadVectors(const std::string& name)
+// Columns: input, display string, whole-number format.
+TEST(Format, ReferenceVectors)
 {
-    std::ifstream f(std::string(MEGATALLY_SOURCE_DIR) + "/calc/tests/data/" + name);
-    EXPECT_TRUE(f.good()) << name;
-    std::vector<std::vector<std::string>> rows;
-    std::string line;
-    while (std::getline(f, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::vector<std::string> cols;
-        std::stringstream ss(line);
-        std::string col;
-        while (std::getline(ss, col, '\t'))
-            cols.push_back(col);
-        rows.push_back(cols);
-    }
-    return rows;
-}
-
-TEST(AddCommas, ReferenceVectors)
-{
-    const auto rows = ReadVectors("format_vectors.txt");
-    ASSERT_GT(rows.size(), 100u);
-    for (const auto& r : rows) {
+    const std::vector<Lines> rows = ReadVectors("format_vectors.txt");
+    EXPECT_GT(rows.size(), 100u);
+    for (const Lines& r : rows) {
         ASSERT_EQ(r.size(), 3u);
         EXPECT_EQ(AddCommas(r[0]), r[1]) << r[0];
-        // Grouping a display string again changes nothing.
-        EXPECT_EQ(AddCommas(r[1]), r[1]) << r[1];
-    }
-}
-
-TEST(AddCommas, OddTexts)
-{
-    const std::vector<Case> cases = {
-        {"", ""}, {"-", "-"}, {".", "0"}, {"1,2345", "12,345"}, {"12.", "12"}, {"-.5", "-0.5"},
-        {"1000", "1,000"}, {"-1234", "-1,234"}, {"-0.", "-0"}, {"abcd", "a,bcd"}, {"1.2.3", "1.2.3"},
-        {",,,5", "5"}, {"123456.", "123,456"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(AddCommas(c.in), c.out) << c.in;
-}
-
-TEST(WholeNumberFormat, ReferenceVectors)
-{
-    for (const auto& r : ReadVectors("format_vectors.txt")) {
+        EXPECT_EQ(AddCommas(r[1]), r[1]) << "grouping again changes nothing: " << r[1];
         EXPECT_EQ(WholeNumberFormat(r[0]), r[2]) << r[0];
         EXPECT_EQ(WholeNumberFormat(r[1]), r[2]) << r[1];
     }
 }
 
-TEST(WholeNumberFormat, EdgeCases)
+// Texts the vectors do not reach: odd input, signs, rounding carries.
+TEST(Format, EdgeCases)
 {
-    const std::vector<Case> cases = {
-        {"0", "0."}, {"1,234", "1234."}, {"1.5", "2."}, {"2.4", "2."}, {"-7", "-7."}, {"9.5", "10."},
-        {"-9.5", "-10."}, {"-0.4", "0."}, {"0.", "0."}, {"", ""}, {"-", "-"}, {".", "."},
-        {"abc", "abc"}, {"1.2.3", "1.2.3"}, {"1234567890123456789012345678901234567890",
-                                             "1234567890123456789012345678901234567890."},
+    struct Group {
+        const char* name;
+        std::string (*apply)(std::string_view);
+        std::vector<std::pair<std::string, std::string>> cases;  // input, result
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(WholeNumberFormat(c.in), c.out) << c.in;
-}
-
-TEST(ResultText, PointOnlyForWholeNumbers)
-{
-    const std::vector<Case> cases = {
-        {"36", "36."}, {"1000", "1,000."}, {"-3", "-3."}, {".5", "0.5"}, {"8.", "8"}, {"", "."},
-        {"-0", "-0."}, {"1234.5", "1,234.5"},
+    const std::vector<Group> groups = {
+        {"AddCommas", AddCommas,
+         {{"", ""}, {"-", "-"}, {".", "0"}, {"1,2345", "12,345"}, {"12.", "12"}, {"-.5", "-0.5"},
+          {"-1234", "-1,234"}, {"-0.", "-0"}, {"abcd", "a,bcd"}, {"1.2.3", "1.2.3"}, {",,,5", "5"},
+          {"123456.", "123,456"}}},
+        {"WholeNumberFormat", WholeNumberFormat,
+         {{"1,234", "1234."}, {"2.4", "2."}, {"9.5", "10."}, {"-9.5", "-10."}, {"-0.4", "0."}, {"", ""},
+          {"-", "-"}, {".", "."}, {"abc", "abc"}, {"1.2.3", "1.2.3"},
+          {std::string(40, '9') + ".5", "1" + std::string(40, '0') + "."}}},
+        {"ResultText", ResultText,
+         {{"36", "36."}, {"1000", "1,000."}, {"-3", "-3."}, {".5", "0.5"}, {"8.", "8"}, {"", "."},
+          {"-0", "-0."}}},
+        {"PlainNumericForm", PlainNumericForm,
+         {{"007", "7"}, {"2.50", "2.5"}, {"-0.50", "-0.5"}, {"-0", "0"}, {"5.", "5"}, {".5", "0.5"},
+          {"0.000", "0"}, {"-", "0"}, {"100", "100"}, {"-012.340", "-12.34"}}},
+        {"ToOperand", ToOperand,
+         {{"5.", "5."}, {"007", "007"}, {"-0", "-0"}, {"1,234.5", "1234.5"}, {"", "0"}, {"-.", "0"},
+          {"12a4", "124"}, {"1.2.3", "1.23"}, {"-4-2", "-42"}, {"x", "0"}}},
+        {"IsZeroValue", [](std::string_view v) { return std::string(IsZeroValue(v) ? "zero" : "not zero"); },
+         {{"", "zero"}, {"-0", "zero"}, {".0", "zero"}, {"0.000", "zero"}, {"-", "zero"},
+          {"0.0001", "not zero"}, {"-5", "not zero"}, {"10", "not zero"}}},
+        {"FilterDigitsAndPoints", FilterDigitsAndPoints, {{" -12 345\r\nab.6", "12345.6"}, {"abc", ""}}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ResultText(c.in), c.out) << c.in;
-}
-
-TEST(PlainNumericForm, ValueWrittenPlainly)
-{
-    const std::vector<Case> cases = {
-        {"007", "7"}, {"2.50", "2.5"}, {"-0.50", "-0.5"}, {"-0", "0"}, {"5.", "5"}, {".5", "0.5"},
-        {"0.000", "0"}, {"", "0"}, {"-", "0"}, {"100", "100"}, {"-012.340", "-12.34"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(PlainNumericForm(c.in), c.out) << c.in;
-}
-
-TEST(ToOperand, DecimalStringsPassOthersAreReduced)
-{
-    const std::vector<Case> cases = {
-        {"5.", "5."}, {"007", "007"}, {"-0", "-0"}, {"1,234.5", "1234.5"}, {".5", ".5"},
-        {"", "0"}, {"-", "0"}, {".", "0"}, {"-.", "0"}, {"12a4", "124"}, {"1.2.3", "1.23"},
-        {"-4-2", "-42"}, {"x", "0"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ToOperand(c.in), c.out) << c.in;
-}
-
-TEST(IsZeroValue, AnyNonZeroDigitCounts)
-{
-    for (const char* z : {"", "0", "0.", "-0", ".0", "0.000", "-", "000"})
-        EXPECT_TRUE(IsZeroValue(z)) << z;
-    for (const char* n : {"1", "0.0001", "-5", "10", ".5"})
-        EXPECT_FALSE(IsZeroValue(n)) << n;
-}
-
-TEST(FilterDigitsAndPoints, KeepsOnlyDigitsAndPoints)
-{
-    EXPECT_EQ(FilterDigitsAndPoints(" -12 345\r\nab.6"), "12345.6");
-    EXPECT_EQ(FilterDigitsAndPoints("abc"), "");
+    for (const Group& g : groups) {
+        for (const auto& [in, out] : g.cases)
+            EXPECT_EQ(g.apply(in), out) << g.name << "(\"" << in << "\")";
+    }
 }
 
 TEST(HistoryTape, NewestFirstEachLineFollowedByTwoLineBreaks)
 {
     HistoryTape t;
     EXPECT_EQ(t.str(), "");
-    t.prepend("5 + 3 = 8.");
-    EXPECT_EQ(t.str(), "5 + 3 = 8.\r\n\r\n");
-    t.prepend("8 X 2 = 16.");
-    EXPECT_EQ(t.str(), "8 X 2 = 16.\r\n\r\n5 + 3 = 8.\r\n\r\n");
-    EXPECT_EQ(t.size(), 2u);
-    EXPECT_EQ(t.line(0), "8 X 2 = 16.");
-    EXPECT_EQ(t.length(), t.str().size());
-    t.prepend("");
-    EXPECT_EQ(t.str(), "\r\n\r\n8 X 2 = 16.\r\n\r\n5 + 3 = 8.\r\n\r\n");
-}
-
-TEST(HistoryTape, LongSessionKeepsEveryLine)
-{
-    HistoryTape t;
     const std::string digits(5000, '7');
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 2000; ++i) {
         t.prepend(std::to_string(i) + " = " + digits);
-    ASSERT_EQ(t.size(), 2000u);
-    EXPECT_EQ(t.line(0).substr(0, 7), "1999 = ");
-    EXPECT_EQ(t.line(1999).substr(0, 4), "0 = ");
-    const std::string& all = t.str();
-    EXPECT_EQ(all.size(), t.length());
-    EXPECT_EQ(all.substr(0, 7), "1999 = ");
-    EXPECT_EQ(all.substr(all.size() - 4), "\r\n\r\n");
+        if (i == 1) {
+            EXPECT_EQ(t.str(), "1 = " + digits + "\r\n\r\n0 = " + digits + "\r\n\r\n");
+        }
+    }
+    t.prepend("");
+    ASSERT_EQ(t.size(), 2001u);
+    EXPECT_EQ(t.line(1).substr(0, 7), "1999 = ");
+    EXPECT_EQ(t.line(2000).substr(0, 4), "0 = ");
+    EXPECT_EQ(t.str().substr(0, 11), "\r\n\r\n1999 = ");
+    EXPECT_EQ(t.str().size(), t.length());
 }
 
 }  // namespace
-}  // namespace calc
+}  // namespace calc::test

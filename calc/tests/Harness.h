@@ -1,94 +1,62 @@
-// Test doubles for the engine: a recording view, workers that record or
-// cancel, and a replay of button/key sequences written as words.
+// What every calc test shares: a recording view, a worker that records or
+// cancels, a replay of button sequences written as words, the expected-state
+// record and its check, and the one table-driven test of sequences.
 #pragma once
 
 #include "calc/Engine.h"
 #include "platform/fake/FakePlatform.h"
 
+#include <gtest/gtest.h>
+
 #include <deque>
-#include <map>
 #include <optional>
-#include <sstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace calc::test {
 
-// Records what the engine shows; every call is also appended to the fake
-// platform's ordered log, so the order against pointer, yield and messages
-// can be checked.
+using Lines = std::vector<std::string>;
+
+// Records what the engine shows; captions, focus moves, readout changes,
+// history lines and zoom windows also go into the fake platform's ordered log.
 class FakeView final : public View {
 public:
     explicit FakeView(std::vector<std::string>& log) : log_(log) {}
-
     std::string wordsCaption;
     std::string memoryCaption;
     bool memoryButtonsEnabled = false;
     bool metric = true;
-    int focusMoves = 0;
-    int readoutChanges = 0;
     std::vector<std::string> historyLines;  // in the order they were prepended
-    // What each zoom window does on closing: write back a text, or nullopt
-    // (closed in the words view). An empty queue writes back the readout
-    // unchanged, as a zoom window opened and closed at once does.
+    // What each zoom window writes back on closing (nullopt: closed in its
+    // words view); with the queue empty it writes back the readout as shown.
     std::deque<std::optional<std::string>> zoomResults;
-    std::vector<std::string> zoomShownReadout;
-    std::vector<std::string> zoomShownWords;
 
-    void setWordsCaption(const std::string& caption) override
-    {
-        wordsCaption = caption;
-        log_.push_back("caption:" + caption);
-    }
-    void setMemoryCaption(const std::string& caption) override { memoryCaption = caption; }
+    void setWordsCaption(const std::string& c) override { wordsCaption = c; log_.push_back("caption:" + c); }
+    void setMemoryCaption(const std::string& c) override { memoryCaption = c; }
     void setMemoryButtonsEnabled(bool enabled) override { memoryButtonsEnabled = enabled; }
     bool metricToImperial() override { return metric; }
-    void focusSetFocusButton() override
-    {
-        ++focusMoves;
-        log_.push_back("focus");
-    }
-    void readoutChanged(const std::string& text) override
-    {
-        ++readoutChanges;
-        log_.push_back("readout:" + text);
-    }
+    void focusSetFocusButton() override { log_.push_back("focus"); }
+    void readoutChanged(const std::string& text) override { log_.push_back("readout:" + text); }
     void historyPrepended(const std::string& line) override
     {
         historyLines.push_back(line);
-        log_.push_back("history:" + line);
+        log_.push_back("history");
     }
-    std::optional<std::string> showZoom(const std::string& readout, const std::string& words) override
-    {
-        zoomShownReadout.push_back(readout);
-        zoomShownWords.push_back(words);
-        log_.push_back("zoom");
-        if (zoomResults.empty())
-            return readout;
-        std::optional<std::string> r = zoomResults.front();
-        zoomResults.pop_front();
-        return r;
-    }
+    std::optional<std::string> showZoom(const std::string& readout, const std::string& words) override;
 
 private:
     std::vector<std::string>& log_;
 };
 
-// Runs inline and logs "compute" at the point where the work happens.
+// Runs inline and logs "compute"; with cancel set it computes and then
+// answers as a cancelled run.
 class RecordingWorker final : public Worker {
 public:
     explicit RecordingWorker(std::vector<std::string>& log) : log_(log) {}
-    bool cancel = false;  // answer every run as cancelled (after computing)
+    bool cancel = false;
     int runs = 0;
-    std::optional<std::string> run(const std::function<std::string()>& compute) override
-    {
-        ++runs;
-        log_.push_back("compute");
-        std::string r = compute();
-        if (cancel)
-            return std::nullopt;
-        return r;
-    }
+    std::optional<std::string> run(const std::function<std::string()>& compute) override;
 
 private:
     std::vector<std::string>& log_;
@@ -101,46 +69,64 @@ struct Harness {
     RecordingWorker worker{platform.log};
     Engine engine{view, worker};
 
-    // Replays words separated by blanks. A word of digits and points types
-    // them ("12", "1.5"); the others name buttons:
-    //   / + X - =  %  C  CE  MS MR MC M+ M-  sq cube sqrt cbrt fact log pi e
-    //   mod pow  copy paste zoom dblreadout dblwords  metric imperial
-    //   mm-in cm-ft m-yd km-mile ml-oz l-qt l-gal l-cuin g-oz kg-lb c-f
-    //   key:<characters>  (each character through the key map)
+    // Replays words separated by blanks. Digits and points type them ("12",
+    // "1.5"); "/ + X - = % C CE MS MR MC M+ M- sq cube sqrt cbrt fact log pi e
+    // mod pow copy paste menupaste zoom dblreadout dblwords enter" and the
+    // conversions "mm-in cm-ft m-yd km-mile ml-oz l-qt l-gal l-cuin g-oz kg-lb
+    // c-f" press buttons; "key:<chars>" goes through the key map. Set-up words:
+    // "metric" / "imperial" choose the direction, "yes" / "no" queue an answer,
+    // "clip:<text>" fills the clipboard, "back:<text>" and "wordsview" tell
+    // the next zoom window how it closes, "|" clears the log (see Effects).
     void replay(const std::string& sequence);
-    void press(const std::string& word);
-
     const CalcState& state() const { return engine.state(); }
 };
+
+// The log since the last "|", reduced to: busy default yield compute focus
+// readout history zoom:<readout>|<words> clipboard:<clear|set>
+// message:<title> notice ("This could take a while") and "pi notice".
+Lines Effects(const Harness& h);
+
+// Every message shown, as "title|icon|buttons|text".
+Lines Messages(const Harness& h);
+inline const std::string kDivideByZero = "Calculator|Exclamation|OK|Can't divide by zero";
 
 // The expected state after a sequence; unset fields are not checked.
 struct Expect {
     std::optional<std::string> readout = std::nullopt;
-    std::optional<std::vector<std::string>> tape = std::nullopt;  // history lines, newest first
+    std::optional<Lines> tape = std::nullopt;  // history lines, newest first
     std::optional<std::string> first = std::nullopt;
     std::optional<std::string> second = std::nullopt;
     std::optional<std::string> lastInput = std::nullopt;
     std::optional<std::string> pending = std::nullopt;
     std::optional<int> count = std::nullopt;
     std::optional<Boolean> decimal = std::nullopt;
-    std::optional<std::vector<std::string>> messageTitles = std::nullopt;  // every message shown, in order
-    std::optional<std::string> memory = std::nullopt;
-    std::optional<bool> memoryButtons = std::nullopt;
-    std::optional<std::string> words = std::nullopt;  // caption of the words label
+    std::optional<Lines> messages = std::nullopt;  // as Messages gives them
+    std::optional<std::string> memory = std::nullopt;  // register, lblMem
+    std::optional<bool> memoryButtons = std::nullopt;  // MR and MC enabled
+    std::optional<std::string> words = std::nullopt;   // caption of the words label
+    std::optional<std::string> readoutWords = std::nullopt;
     std::optional<std::string> clipboard = std::nullopt;
+    std::optional<Lines> effects = std::nullopt;  // as Effects gives them
 };
 
-// Checks every set field against the engine, the view and the platform.
+// Checks every set field against the engine, the view and the platform, and
+// that the pointer is back to the default.
 void Check(const Harness& h, const Expect& e);
 
-// The tape text for lines given newest first.
-std::string Tape(const std::vector<std::string>& lines);
+// One row of the sequence tables: replay keys (after putting clip on the
+// clipboard when given) on a fresh engine and check expect.
+struct Row {
+    const char* name;
+    std::string keys;
+    Expect expect;
+    std::optional<std::string> clip = std::nullopt;
+};
+inline std::ostream& operator<<(std::ostream& os, const Row& r) { return os << r.name << ": " << r.keys; }
+inline std::string RowName(const ::testing::TestParamInfo<Row>& i) { return i.param.name; }
+class Sequence : public ::testing::TestWithParam<Row> {};
 
-// Further button words, registered by the tests of the function commands
-// (sqrt cbrt fact log pi e), which need the whole arithmetic.
-std::map<std::string, void (Engine::*)()>& ExtraButtons();
-
-// Words of the whole number as the words module spells them (for captions).
-std::string Words(const std::string& integerPart);
+// The rows of a tab-separated data file under calc/tests/data ("#" lines
+// and empty lines skipped).
+std::vector<Lines> ReadVectors(const std::string& name);
 
 }  // namespace calc::test
