@@ -1,4 +1,7 @@
+// The About window's logic: the registry and shell steps behind "System
+// Info..." and the links, and the unload clean-up.
 #include "about/AboutLogic.h"
+#include "about/ShellExecute.h"
 
 #include "platform/fake/FakePlatform.h"
 
@@ -8,193 +11,134 @@ namespace about {
 namespace {
 
 using Log = std::vector<std::string>;
+using Registry = std::map<std::string, std::map<std::string, std::string>>;
 const std::string kMsInfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kLocation = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string kFolder = "C:\\Program Files\\Common Files\\MSInfo";
+const std::string kTool = kFolder + "\\MSINFO32.EXE";
+const std::string kPage = "https://www.example.org/a page";
+const std::string kUnavailable = "Megatally: System Information Is Unavailable At This Time";
 
-// ---- GetKeyValue ----------------------------------------------------------
-
-TEST(GetKeyValue, ReadsTextAndAlwaysClosesTheKey)
+// The registry calls for reading one key (and one of its values).
+Log reads(const std::string& key, const char* value = nullptr)
 {
+    Log l{"registry:open:" + key};
+    if (value)
+        l.push_back(std::string("registry:query:") + value);
+    l.push_back("registry:close");
+    return l;
+}
+
+Log operator+(Log a, const Log& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// One step sequence: "read" is GetKeyValue of key and value (answer "1:" or
+// "0:" and the text read), "sysinfo" StartSysInfo, "open" ShellOpen of the
+// target in key (answer: the text it returns).
+struct Step {
+    const char* what;
+    std::string key, value;
+    Registry registry;
+    std::set<std::string> files;
+    int shellResult;
+    std::string answer;
+    Log log;            // what the platform was asked, in order
+    Log commands = {};  // the command lines run
+    std::string message = "";
+};
+
+void PrintTo(const Step& s, std::ostream* os) { *os << s.what << " " << s.key << " " << s.value << " " << s.shellResult; }
+
+Step shellCode(int code, const std::string& text) { return {"open", kPage, "", {}, {}, code, text, {"shell:open"}}; }
+
+Step chooser(const std::string& target)  // code 31: the Open With chooser, the target verbatim
+{
+    return {"open", target, "", {}, {}, 31, "", {"shell:open", "shell:run"},
+            {"rundll32.exe shell32.dll,OpenAs_RunDLL " + target}};
+}
+
+class Steps : public ::testing::TestWithParam<Step> {};
+
+TEST_P(Steps, FollowTheirOrderAndCodes)
+{
+    const Step& s = GetParam();
     platform::FakePlatform fake;
-    fake.registryValues[kMsInfo]["PATH"] = "C:\\Tools\\MSINFO32.EXE";
-    fake.registryValues[kMsInfo]["Empty"] = "";
-    struct Row {
-        std::string key, value;
-        Boolean result;
-        std::string read;
-        Log log;
-    } rows[] = {
-        {kMsInfo, "PATH", kTrue, "C:\\Tools\\MSINFO32.EXE",
-         {"registry:open:" + kMsInfo, "registry:query:PATH", "registry:close"}},
-        {kMsInfo, "Empty", kTrue, "", {"registry:open:" + kMsInfo, "registry:query:Empty", "registry:close"}},
-        {kMsInfo, "Missing", kFalse, "",
-         {"registry:open:" + kMsInfo, "registry:query:Missing", "registry:close"}},
-        {kLocation, "MSINFO", kFalse, "", {"registry:open:" + kLocation, "registry:close"}},
-    };
-    for (Row& r : rows) {
-        fake.log.clear();
+    fake.registryValues = s.registry;
+    fake.existingFiles = s.files;
+    fake.shellResult = s.shellResult;
+    std::string answer, key = s.key, value = s.value;
+    if (s.what == std::string("read")) {
         platform::Registry::Key root = platform::Registry::HKEY_LOCAL_MACHINE;
-        std::string val = "stale";
-        EXPECT_EQ(GetKeyValue(root, r.key, r.value, val), r.result) << r.value;
-        EXPECT_EQ(val, r.read);
-        EXPECT_EQ(fake.log, r.log);
-    }
-}
-
-TEST(GetKeyValue, ValueLongerThanTheBufferFails)
-{
-    platform::FakePlatform fake;
-    fake.registryValues[kMsInfo]["PATH"] = std::string(1023, 'a');  // + NUL = 1024: fits
-    fake.registryValues[kMsInfo]["LONG"] = std::string(1024, 'a');
-    platform::Registry::Key root = platform::Registry::HKEY_LOCAL_MACHINE;
-    std::string key = kMsInfo, name = "PATH", val;
-    EXPECT_EQ(GetKeyValue(root, key, name, val), kTrue);
-    EXPECT_EQ(val.size(), 1023u);
-    name = "LONG";
-    EXPECT_EQ(GetKeyValue(root, key, name, val), kFalse);
-    EXPECT_EQ(val, "");
-}
-
-// ---- StartSysInfo -----------------------------------------------------------
-
-TEST(StartSysInfo, FirstKeyWinsAndTheSecondIsNotRead)
-{
-    platform::FakePlatform fake;
-    fake.registryValues[kMsInfo]["PATH"] = "C:\\Program Files\\MSINFO32.EXE";
-    fake.registryValues[kLocation]["MSINFO"] = "C:\\Other";
-    StartSysInfo();
-    EXPECT_EQ(fake.commands, Log{"C:\\Program Files\\MSINFO32.EXE"});
-    EXPECT_EQ(fake.log, (Log{"registry:open:" + kMsInfo, "registry:query:PATH", "registry:close", "shell:run"}));
-    EXPECT_TRUE(fake.messages.empty());
-}
-
-TEST(StartSysInfo, SecondKeyNeedsTheProgramFile)
-{
-    const std::string folder = "C:\\Program Files\\Common Files\\MSInfo";
-    for (bool present : {true, false}) {
-        platform::FakePlatform fake;
-        fake.registryValues[kLocation]["MSINFO"] = folder;
-        if (present)
-            fake.existingFiles.insert(folder + "\\MSINFO32.EXE");
+        std::string read = "stale";
+        answer = (GetKeyValue(root, key, value, read) == kTrue ? "1:" : "0:") + read;
+    } else if (s.what == std::string("sysinfo")) {
         StartSysInfo();
-        const Log reads{"registry:open:" + kMsInfo, "registry:close", "registry:open:" + kLocation,
-                        "registry:query:MSINFO", "registry:close"};
-        Log expected = reads;
-        expected.push_back(present ? "shell:run" : "message:Megatally");
-        EXPECT_EQ(fake.log, expected);
-        if (present) {
-            EXPECT_EQ(fake.commands, Log{folder + "\\MSINFO32.EXE"});
-        }
+    } else {
+        std::int32_t show = 1, owner = 77;
+        answer = ShellOpen(key, show, owner);
+        EXPECT_EQ(key, s.key);  // the caller's target stays as it was
+        EXPECT_EQ(fake.opened, Log{s.key});
     }
+    EXPECT_EQ(answer, s.answer);
+    EXPECT_EQ(fake.log, s.log);
+    EXPECT_EQ(fake.commands, s.commands);
+    std::string shown;
+    for (const platform::ShownMessage& m : fake.messages)
+        shown += m.title + ": " + m.text;
+    EXPECT_EQ(shown, s.message);
 }
 
-TEST(StartSysInfo, NoToolGivesTheUnavailableMessage)
-{
-    platform::FakePlatform fake;
-    StartSysInfo();
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "System Information Is Unavailable At This Time");
-    EXPECT_EQ(fake.messages[0].title, "Megatally");
-    EXPECT_EQ(fake.messages[0].icon, platform::Icon::None);
-    EXPECT_EQ(fake.messages[0].buttons, platform::Buttons::OK);
-    EXPECT_TRUE(fake.commands.empty());
-}
+INSTANTIATE_TEST_SUITE_P(About, Steps, ::testing::Values(
+    Step{"read", kMsInfo, "PATH", {{kMsInfo, {{"PATH", "C:\\Tools\\MSINFO32.EXE"}}}}, {}, 42,
+         "1:C:\\Tools\\MSINFO32.EXE", reads(kMsInfo, "PATH")},
+    Step{"read", kMsInfo, "Empty", {{kMsInfo, {{"Empty", ""}}}}, {}, 42, "1:", reads(kMsInfo, "Empty")},
+    Step{"read", kMsInfo, "Missing", {{kMsInfo, {{"PATH", "x"}}}}, {}, 42, "0:", reads(kMsInfo, "Missing")},
+    Step{"read", kLocation, "MSINFO", {}, {}, 42, "0:", reads(kLocation)},  // no key: still closed
+    // 1,023 characters and the NUL fill the buffer; one more does not fit.
+    Step{"read", kMsInfo, "PATH", {{kMsInfo, {{"PATH", std::string(1023, 'a')}}}}, {}, 42,
+         "1:" + std::string(1023, 'a'), reads(kMsInfo, "PATH")},
+    Step{"read", kMsInfo, "PATH", {{kMsInfo, {{"PATH", std::string(1024, 'a')}}}}, {}, 42, "0:",
+         reads(kMsInfo, "PATH")},
+    // The first key wins and the second is not read; the second needs the program file.
+    Step{"sysinfo", "", "", {{kMsInfo, {{"PATH", "C:\\MSINFO32.EXE"}}}, {kLocation, {{"MSINFO", kFolder}}}}, {}, 42,
+         "", reads(kMsInfo, "PATH") + Log{"shell:run"}, {"C:\\MSINFO32.EXE"}},
+    Step{"sysinfo", "", "", {{kLocation, {{"MSINFO", kFolder}}}}, {kTool}, 42, "",
+         reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"shell:run"}, {kTool}},
+    Step{"sysinfo", "", "", {{kLocation, {{"MSINFO", kFolder}}}}, {}, 42, "",
+         reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"message:Megatally"}, {}, kUnavailable},
+    Step{"sysinfo", "", "", {}, {}, 42, "", reads(kMsInfo) + reads(kLocation) + Log{"message:Megatally"}, {},
+         kUnavailable},
+    shellCode(0, "Out of Memory / Resources!"), shellCode(2, "Bad File / File not found!"),
+    shellCode(3, "Bad Path / Path not found!"), shellCode(11, "Bad File Format!"), shellCode(1, ""),
+    shellCode(5, ""), shellCode(26, ""), shellCode(27, ""), shellCode(32, ""), shellCode(33, ""), shellCode(42, ""),
+    shellCode(-1, ""), chooser(kPage), chooser("C:\\My Documents\\odd file.xyz"), chooser(""),
+    chooser("\"quoted\"")));
 
-// ---- unload clean-up ----------------------------------------------------------
-
-TEST(HokeyPath, OneSeparatorBetweenFolderAndFile)
+TEST(UnloadCleanup, ClosesThenDeletesAPresentTuneWithOneSeparator)
 {
-    struct Row {
-        std::string folder;
-        char sep;
-        std::string path;
+    const struct {
+        std::string folder, tune;
     } rows[] = {
-        {"C:\\", '\\', "C:\\Hokey.mid"},
-        {"C:\\Program Files\\Megatally", '\\', "C:\\Program Files\\Megatally\\Hokey.mid"},
-        {"/usr/bin", '/', "/usr/bin/Hokey.mid"},
-        {"/", '/', "/Hokey.mid"},
-        {"", '/', "/Hokey.mid"},
+        {"/opt/megatally", "/opt/megatally/Hokey.mid"},
+        {"/opt/megatally/", "/opt/megatally/Hokey.mid"},
+        {"", "/Hokey.mid"},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(HokeyPath(r.folder, r.sep), r.path);
-}
-
-TEST(UnloadCleanup, ClosesThenDeletesAPresentTune)
-{
-    platform::FakePlatform fake;
-    platform::install(platform::AppInfo{1, 2, 27, "/opt/megatally"});
-    const std::string tune = "/opt/megatally/Hokey.mid";
-    UnloadCleanup();
-    EXPECT_TRUE(fake.log.empty());
-    fake.existingFiles.insert(tune);
-    UnloadCleanup();
-    EXPECT_EQ(fake.log, (Log{"media:close Hokey", "file:remove:" + tune}));
-    EXPECT_TRUE(fake.existingFiles.empty());
-    platform::install(platform::AppInfo{});
-}
-
-// ---- load and height ----------------------------------------------------------
-
-TEST(LoadAbout, CaptionsVersionAndCentring)
-{
-    struct Row {
-        platform::AppInfo info;
-        std::string version;
-        double calcLeft, calcTop, calcWidth, calcHeight;
-        double left, top;
-    } rows[] = {
-        {{1, 2, 27, ""}, "Version 1.2.27", 1000, 2000, 9000, 7000, 1000 + (9000 - 8175) / 2.0,
-         2000 + (7000 - 4755) / 2.0},
-        {{3, 0, 105, ""}, "Version 3.0.105", 0, 0, 8000, 4000, -87.5, -377.5},
-    };
-    for (const Row& r : rows) {
-        AboutState s;
-        LoadAbout(s, r.info, r.calcLeft, r.calcTop, r.calcWidth, r.calcHeight);
-        EXPECT_EQ(s.caption, "About Megatally");
-        EXPECT_EQ(s.version, r.version);
-        EXPECT_EQ(s.title, "Megatally");
-        EXPECT_EQ(s.title1, "Megatally");
-        EXPECT_EQ(s.appNameAlternate,
-                  "(A Calculator that can be used with numbers that are thousands of digits long.)");
-        EXPECT_DOUBLE_EQ(s.left, r.left);
-        EXPECT_DOUBLE_EQ(s.top, r.top);
-        EXPECT_DOUBLE_EQ(s.height, 4755);
+    for (const auto& r : rows) {
+        platform::FakePlatform fake;
+        platform::install(platform::AppInfo{1, 2, 27, r.folder});
+        UnloadCleanup();
+        EXPECT_TRUE(fake.log.empty()) << "no tune, nothing to do";
+        fake.existingFiles.insert(r.tune);
+        UnloadCleanup();
+        EXPECT_EQ(fake.log, (Log{"media:close Hokey", "file:remove:" + r.tune}));
+        EXPECT_TRUE(fake.existingFiles.empty());
+        platform::install(platform::AppInfo{});
     }
-}
-
-TEST(LoadAbout, ExplanationTextPieces)
-{
-    AboutState s;
-    LoadAbout(s, {}, 0, 0, 0, 0);
-    const std::string& t = s.explanation;
-    const std::string mine =
-        "\r\n\r\nMy definition of String Theory is: \r\nPerform arithmetic operations (add, subtract, "
-        "multiply, divide, etc.) on sets of strings that happen to look like numbers.  At no time during "
-        "the operation of this application are any math operations performed by built in math functions.  "
-        "All math functions were written by me starting with the 4 basic ones.  I found programing the Root "
-        "operations to be especially challenging, and the formatting of numbers, and their conversion into "
-        "words to be the most tedious.\r\n\r\n";
-    const auto at = t.find(mine);
-    ASSERT_NE(at, std::string::npos);
-    EXPECT_GT(at, 0u);                                 // the physics definition comes first
-    EXPECT_EQ(t.find("\r\n"), at);                     // as one paragraph
-    EXPECT_GT(t.size(), at + mine.size());             // and the signature line last
-    EXPECT_EQ(t.find("\r\n", at + mine.size()), std::string::npos);
-    AboutState again;
-    LoadAbout(again, {}, 0, 0, 0, 0);
-    EXPECT_EQ(again.explanation, t);
-}
-
-TEST(ToggleHeight, SwitchesBetweenShortAndTall)
-{
-    AboutState s;
-    ToggleHeight(s);
-    EXPECT_DOUBLE_EQ(s.height, 8295);
-    ToggleHeight(s);
-    EXPECT_DOUBLE_EQ(s.height, 4755);
-    s.height = 6000;  // any other height goes back to the short one
-    ToggleHeight(s);
-    EXPECT_DOUBLE_EQ(s.height, 4755);
+    EXPECT_EQ(HokeyPath("C:\\Program Files\\Megatally", '\\'), "C:\\Program Files\\Megatally\\Hokey.mid");
+    EXPECT_EQ(HokeyPath("C:\\", '\\'), "C:\\Hokey.mid");
 }
 
 }  // namespace

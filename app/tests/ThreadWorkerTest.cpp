@@ -16,41 +16,46 @@
 namespace app {
 namespace {
 
-TEST(ThreadWorker, RunsOffTheWindowThreadAndReturnsTheResult)
+// What comes back from one piece of work: its result, or nothing and the
+// out-of-memory message, or its exception. The work runs off the window
+// thread, which serves its timers meanwhile.
+TEST(ThreadWorker, ResultsMessagesAndExceptionsComeBackToTheCaller)
 {
-    ThreadWorker worker;
-    const auto windowThread = std::this_thread::get_id();
-    std::thread::id ranOn;
-    bool busyInside = false;
-    auto r = worker.run([&] {
-        ranOn = std::this_thread::get_id();
-        busyInside = worker.busy();
-        return std::string("36");
-    });
-    EXPECT_EQ(r, std::optional<std::string>("36"));
-    EXPECT_NE(ranOn, windowThread);
-    EXPECT_TRUE(busyInside);
-    EXPECT_FALSE(worker.busy());
-}
-
-TEST(ThreadWorker, TimersAreServedWhileItWaits)
-{
-    ThreadWorker worker;
-    std::atomic<bool> fired{false};
-    QTimer::singleShot(0, [&] { fired = true; });
-    auto r = worker.run([&] {
-        while (!fired)
-            std::this_thread::yield();
-        return std::string("done");
-    });
-    EXPECT_EQ(r, std::optional<std::string>("done"));
-}
-
-TEST(ThreadWorker, ExceptionsComeBackToTheCaller)
-{
-    ThreadWorker worker;
-    EXPECT_THROW(worker.run([]() -> std::string { throw std::runtime_error("x"); }), std::runtime_error);
-    EXPECT_FALSE(worker.busy());
+    const std::string oom = std::string(kOutOfMemoryTitle) + ": " + kOutOfMemoryText;
+    const struct {
+        const char* name;
+        std::function<std::string()> work;
+        std::optional<std::string> result;
+        std::string message;
+    } rows[] = {
+        {"result", [] { return std::string("36"); }, "36", ""},
+        {"bad_alloc", []() -> std::string { throw std::bad_alloc(); }, std::nullopt, oom},
+        {"length_error", [] { std::string s; return s.append(s.max_size() + 1, '7'); }, std::nullopt, oom},
+        {"runtime_error", []() -> std::string { throw std::runtime_error("x"); }, std::nullopt, ""},
+    };
+    for (const auto& row : rows) {
+        platform::FakePlatform fake;
+        ThreadWorker worker;
+        const auto windowThread = std::this_thread::get_id();
+        std::atomic<bool> timerFired{false}, busyInside{false}, offTheWindowThread{false};
+        QTimer::singleShot(0, [&] { timerFired = true; });
+        const auto work = [&] {
+            busyInside = worker.busy();
+            offTheWindowThread = std::this_thread::get_id() != windowThread;
+            while (!timerFired)
+                std::this_thread::yield();
+            return row.work();
+        };
+        if (row.name == std::string("runtime_error")) {
+            EXPECT_THROW(worker.run(work), std::runtime_error);
+        } else {
+            EXPECT_EQ(worker.run(work), row.result) << row.name;
+        }
+        EXPECT_EQ(fake.messages.empty() ? "" : fake.messages[0].title + ": " + fake.messages[0].text, row.message);
+        EXPECT_LE(fake.messages.size(), 1u);
+        EXPECT_TRUE(busyInside && offTheWindowThread) << row.name;
+        EXPECT_FALSE(worker.busy()) << row.name;
+    }
 }
 
 TEST(ThreadWorker, MessageBoxFromTheWorkerIsShownByTheWindowThread)
@@ -103,42 +108,8 @@ TEST(ThreadWorker, AfterACancelNeitherResultNorMessageComesThrough)
     EXPECT_FALSE(worker.cancelling());
 }
 
-TEST(ThreadWorker, CancelledWorkEndsTheRunWithNothing)
-{
-    ThreadWorker worker;
-    int finished = 0;
-    worker.onFinished = [&] { ++finished; };
-    QTimer::singleShot(0, [&] { worker.cancel(); });
-    auto r = worker.run([]() -> std::string {
-        for (;;)
-            arith::pollCancel();
-    });
-    EXPECT_EQ(r, std::nullopt);
-    EXPECT_EQ(finished, 1);
-    worker.cancel();  // idle: nothing to cancel, the next run is not affected
-    EXPECT_EQ(worker.run([] { return std::string("7"); }), std::optional<std::string>("7"));
-}
-
-TEST(ThreadWorker, RunningOutOfMemoryIsAMessageAndNoResult)
-{
-    const struct {
-        const char* name;
-        std::function<std::string()> work;
-    } rows[] = {
-        {"bad_alloc", []() -> std::string { throw std::bad_alloc(); }},
-        {"length_error", [] { std::string s; return s.append(s.max_size() + 1, '7'); }},
-    };
-    for (const auto& row : rows) {
-        platform::FakePlatform fake;
-        ThreadWorker worker;
-        EXPECT_EQ(worker.run(row.work), std::nullopt) << row.name;
-        ASSERT_EQ(fake.messages.size(), 1u) << row.name;
-        EXPECT_EQ(fake.messages[0].text, kOutOfMemoryText);
-        EXPECT_EQ(fake.messages[0].title, kOutOfMemoryTitle);
-    }
-}
-
-TEST(ThreadWorker, FeedbackComesAfterItsDelays)
+// Work that polls stops at the cancel; the feedback comes after its delays.
+TEST(ThreadWorker, CancelledWorkEndsTheRunWithNothingAfterItsFeedback)
 {
     using namespace std::chrono_literals;
     ThreadWorker worker;
@@ -157,6 +128,8 @@ TEST(ThreadWorker, FeedbackComesAfterItsDelays)
     });
     EXPECT_EQ(r, std::nullopt);
     EXPECT_EQ(seen, (std::vector<std::string>{"cancel", "progress", "finished"}));
+    worker.cancel();  // idle: nothing to cancel, the next run is not affected
+    EXPECT_EQ(worker.run([] { return std::string("7"); }), std::optional<std::string>("7"));
 }
 
 }  // namespace

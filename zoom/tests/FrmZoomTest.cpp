@@ -2,13 +2,10 @@
 
 #include "platform/qt/Twips.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -17,103 +14,93 @@ namespace {
 
 using platform::qt::TwipsToPx;
 
-QAction* action(QWidget& w, const char* name)
-{
-    auto* a = w.findChild<QAction*>(name);
-    EXPECT_NE(a, nullptr) << name;
-    return a;
-}
+class FrmZoomTest : public ::testing::Test {
+protected:
+    void open(const std::string& readout, const std::string& words)
+    {
+        owner.setGeometry(200, 150, 600, 500);
+        owner.show();
+        z = std::make_unique<FrmZoom>(&owner, readout, words);
+        box = z->findChild<QPlainTextEdit*>("txtZoom");
+        ASSERT_NE(box, nullptr);
+        d = z->dpi();
+    }
+    QString caption() { return z->findChild<QLabel*>("lblDigitCount")->text(); }
+    int px(double twips) { return TwipsToPx(twips, d); }
 
-TEST(FrmZoom, LoadShowsDigitsCountAndMenu)
-{
     QWidget owner;
-    owner.setGeometry(200, 150, 600, 500);
-    owner.show();
-    FrmZoom z(&owner, "-1,234", "(Minus) One Thousand, Two Hundred Thirty Four");
-    EXPECT_EQ(z.windowTitle(), "Zoom");
-    EXPECT_TRUE(z.isModal());
-    EXPECT_EQ(z.findChild<QLabel*>("lblDigitCount")->text(), "Count of digits is : 4");
-    auto* box = z.findChild<QPlainTextEdit*>("txtZoom");
-    ASSERT_NE(box, nullptr);
+    std::unique_ptr<FrmZoom> z;
+    QPlainTextEdit* box = nullptr;
+    double d = 96;
+};
+
+TEST_F(FrmZoomTest, OpensWithTheDigitsAgainstTheMainWindow)
+{
+    open("-1,234", "(Minus) One Thousand, Two Hundred Thirty Four");
+    EXPECT_TRUE(z->isModal());
+    EXPECT_EQ(caption(), "Count of digits is : 4");
     EXPECT_EQ(box->toPlainText(), "-1,234");
     EXPECT_FALSE(box->isReadOnly());
-    EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    auto* disp = z.findChild<QMenu*>("mnuDisp");
-    ASSERT_NE(disp, nullptr);
-    EXPECT_EQ(disp->title(), "Disolay As");
-    EXPECT_EQ(action(z, "mnuNumber")->text(), "Number");
-    EXPECT_EQ(action(z, "mnuText")->text(), "Text");
-
-    // Placed against the main window, at the design size.
-    const double d = z.dpi();
-    EXPECT_EQ(z.pos(), owner.frameGeometry().topLeft() + QPoint(TwipsToPx(240, d), TwipsToPx(990, d)));
-    EXPECT_EQ(box->geometry(), QRect(TwipsToPx(135, d), TwipsToPx(375, d), TwipsToPx(7470, d), TwipsToPx(5505, d)));
+    EXPECT_EQ(z->pos(), owner.frameGeometry().topLeft() + QPoint(px(240), px(990)));
+    EXPECT_EQ(box->geometry(), QRect(px(135), px(375), px(7470), px(5505)));
 }
 
-TEST(FrmZoom, ResizeRuleInPixels)
+TEST_F(FrmZoomTest, TheBoxFollowsTheWindowSize)
 {
-    FrmZoom z(nullptr, "5", "Five");
-    z.show();
-    auto* box = z.findChild<QPlainTextEdit*>("txtZoom");
-    const double d = z.dpi();
-    const int menu = z.findChild<QMenuBar*>()->height();
-    const QRect designBox = box->geometry();
-
-    z.resize(TwipsToPx(9000, d), menu + TwipsToPx(8000, d));
+    open("5", "Five");
+    z->show();
+    const int menu = z->findChild<QMenuBar*>()->height();
+    const QPoint boxAt = box->pos();
+    z->resize(px(9000), menu + px(8000));
     QCoreApplication::processEvents();
-    EXPECT_NEAR(box->width(), TwipsToPx(9000 + 90 - 480, d), 1);
-    EXPECT_NEAR(box->height(), TwipsToPx(8000 + 495 - 1095, d), 1);
-    EXPECT_EQ(box->pos(), designBox.topLeft());
-
+    EXPECT_NEAR(box->width(), px(9000 + 90 - 480), 1);
+    EXPECT_NEAR(box->height(), px(8000 + 495 - 1095), 1);
+    EXPECT_EQ(box->pos(), boxAt);
     // An outer height of 1,200 twips or less leaves the height alone.
     const int before = box->height();
-    z.resize(TwipsToPx(5000, d), menu + TwipsToPx(600, d));
+    z->resize(px(5000), menu + px(600));
     QCoreApplication::processEvents();
-    ASSERT_LE(z.height() - menu, TwipsToPx(705, d));
+    ASSERT_LE(z->height() - menu, px(705));
     EXPECT_EQ(box->height(), before);
-    EXPECT_NEAR(box->width(), TwipsToPx(5000 + 90 - 480, d), 1);
+    EXPECT_NEAR(box->width(), px(5000 + 90 - 480), 1);
 }
 
-TEST(FrmZoom, ClosingInDigitsViewWritesTheEditBack)
+// Edits and view changes, then closing (or Escape): what the box shows last
+// and what is written back. Script: '<' Backspace at the end, '#' the
+// Number view, '@' the Text view, '!' Escape; other characters are typed.
+TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
 {
-    FrmZoom z(nullptr, "1,234,567", "words");
-    z.show();
-    auto* box = z.findChild<QPlainTextEdit*>("txtZoom");
-    box->moveCursor(QTextCursor::End);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, "89");
-    z.close();
-    EXPECT_EQ(z.writeBack(), std::optional<std::string>("1,234,5689"));
-}
-
-TEST(FrmZoom, TextViewAndBackDiscardsEdits)
-{
-    FrmZoom z(nullptr, "12.5", "Twelve");
-    z.show();
-    auto* box = z.findChild<QPlainTextEdit*>("txtZoom");
-    QTest::keyClicks(box, "777");
-    action(z, "mnuText")->trigger();
-    EXPECT_EQ(box->toPlainText(), "Twelve");
-    EXPECT_EQ(z.findChild<QLabel*>("lblDigitCount")->text(), "Count of digits is : 3");
-    action(z, "mnuNumber")->trigger();
-    EXPECT_EQ(box->toPlainText(), "12.5");
-    action(z, "mnuText")->trigger();
-    QTest::keyClicks(box, "edited");
-    z.reject();  // Escape
-    EXPECT_EQ(z.writeBack(), std::nullopt);
-}
-
-TEST(FrmZoom, ShowZoomIsModal)
-{
-    bool sawModal = false;
-    QTimer::singleShot(0, [&] {
-        auto* z = qobject_cast<FrmZoom*>(QApplication::activeModalWidget());
-        sawModal = z != nullptr;
-        if (z)
-            z->close();
-    });
-    EXPECT_EQ(ShowZoom(nullptr, "8.", "Eight"), std::optional<std::string>("8."));
-    EXPECT_TRUE(sawModal);
+    const struct {
+        const char *readout, *words, *script, *shown;
+        std::optional<std::string> written;
+    } rows[] = {
+        {"8.", "Eight", "", "8.", "8."},
+        {"1,234,567", "words", "<89", "1,234,5689", "1,234,5689"},
+        {"12.5", "Twelve", "777@", "Twelve", std::nullopt},     // words are never written back
+        {"12.5", "Twelve", "777@#", "12.5", "12.5"},           // the edits went with the view
+        {"1,234.", "words", "99#", "1,234.", "1,234."},        // choosing the shown view reloads it
+        {"12.5", "Twelve", "@edited!", "editedTwelve", std::nullopt},
+    };
+    for (const auto& r : rows) {
+        open(r.readout, r.words);
+        z->show();
+        for (const char* c = r.script; *c; ++c) {
+            if (*c == '#' || *c == '@') {
+                z->findChild<QAction*>(*c == '#' ? "mnuNumber" : "mnuText")->trigger();
+            } else if (*c == '<') {
+                box->moveCursor(QTextCursor::End);
+                QTest::keyClick(box, Qt::Key_Backspace);
+            } else if (*c == '!') {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else {
+                QTest::keyClick(box, *c);
+            }
+        }
+        EXPECT_EQ(box->toPlainText(), r.shown) << r.script;
+        EXPECT_EQ(caption(), QString::fromStdString(DigitCountCaption(r.readout))) << "in either view";
+        z->close();
+        EXPECT_EQ(z->writeBack(), r.written) << r.script;
+    }
 }
 
 }  // namespace
