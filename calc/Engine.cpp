@@ -54,6 +54,14 @@ ConversionRule conversionRule(Conversion c)
 
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
 
+bool Engine::refuseLongResult(double digits, const char* text)
+{
+    if (digits <= static_cast<double>(kMaxResultDigits))
+        return false;
+    platform::showMessage(text, kTooLongTitle, platform::Icon::Exclamation, platform::Buttons::OK);
+    return true;
+}
+
 Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
 
 // ---- Shared rules -------------------------------------------------------
@@ -216,11 +224,10 @@ bool Engine::computeOperation(const std::string& snapshot)
         // message and answers "0"; it is fast then and runs here, where a
         // message box may be shown.
         result = arith::BigPower(a, b);
-    } else if (op == "^" && arith::BigPowerTooLarge(a, b)) {
-        // Refused before any work with the power procedure's own message.
-        // Its answer "0" is not the power: nothing changes, as when the
-        // computation is cancelled.
-        (void)arith::BigPower(a, b);
+    } else if ((op == "^" && refuseLongResult(arith::BigPowerDigits(a, b))) ||
+               ((op == "X" || op == "%") && refuseLongResult(static_cast<double>(a.size() + b.size())))) {
+        // Refused before any work: nothing changes, as when the computation
+        // is cancelled.
         return false;
     } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
         // Refused by the remainder procedure with its own message.
@@ -407,6 +414,8 @@ void Engine::cmdSquare_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
     const std::string a = ToOperand(x);
+    if (refuseLongResult(2.0 * static_cast<double>(a.size())))
+        return;
     std::optional<std::string> r = worker_.run([a] { return arith::BigMultiply(a, a); });
     if (!r)
         return;
@@ -419,6 +428,8 @@ void Engine::cmdCube_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
     const std::string a = ToOperand(x);
+    if (refuseLongResult(3.0 * static_cast<double>(a.size())))
+        return;
     std::optional<std::string> r =
         worker_.run([a] { return arith::BigMultiply(arith::BigMultiply(a, a), a); });
     if (!r)
@@ -495,6 +506,8 @@ void Engine::mnuCopy_Click()
 void Engine::cmdPaste_Click()
 {
     const std::string v = FilterDigitsAndPoints(RemoveCommas(platform::clipboard().text()));
+    if (refuseLongResult(static_cast<double>(v.size()), kPasteTooLongText))
+        return;
     state_.firstOperand = v;
     state_.lastInput = kInputNumber;
     ShowResult(v);

@@ -19,6 +19,7 @@
 #include "calc/View.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,19 @@ inline constexpr int kOperatorAdd = 1;
 inline constexpr int kOperatorMultiply = 2;
 inline constexpr int kOperatorSubtract = 3;
 inline constexpr int kOperatorEquals = 4;
+
+// The longest result the engine computes. Above it, the number on the
+// readout and the tape (a few hundred bytes of text layout per digit) would
+// take more memory than a desktop has and hold the window for minutes: an
+// operation whose result would be longer, and a paste of a longer number,
+// are refused before any work with kResultTooLongText and change nothing.
+// 1,000,000! (5,565,709 digits) is within it.
+inline constexpr std::size_t kMaxResultDigits = std::size_t{1} << 24;  // 16,777,216
+inline constexpr const char* kResultTooLongText =
+    "This result would have more than 16,777,216 digits: too long to compute and show.";
+inline constexpr const char* kPasteTooLongText =
+    "The clipboard holds a number of more than 16,777,216 digits: too long to show.";
+inline constexpr const char* kTooLongTitle = "Megatally";
 
 // The eleven unit conversions, in the order of the panel's columns.
 enum class Conversion {
@@ -159,6 +173,9 @@ private:
     void setWordsCaption(std::string caption);
     void zoomAndReformat();
     bool computeOperation(const std::string& snapshot);
+    // Shows text and answers true when a result of about this many digits
+    // is over kMaxResultDigits.
+    static bool refuseLongResult(double digits, const char* text = kResultTooLongText);
     void rootFinish(const std::string& name, const std::string& x, const std::string& readout,
                     const std::string& marker);
 

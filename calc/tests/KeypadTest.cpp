@@ -8,8 +8,7 @@ namespace {
 
 const std::string kFractional = "Megatally|Exclamation|OK|Fractional Powers are not supported!";
 const std::string kTooLarge =
-    "Megatally|Exclamation|OK|This power is too large to compute: its result would have more than "
-    "268,435,456 digits.";
+    "Megatally|Exclamation|OK|This result would have more than 16,777,216 digits: too long to compute and show.";
 
 // Cleared ("NONE") and typing the first number ("NUMS", count 0).
 INSTANTIATE_TEST_SUITE_P(FirstNumber, Sequence, ::testing::Values(
