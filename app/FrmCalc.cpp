@@ -1,6 +1,5 @@
 #include "app/FrmCalc.h"
 
-#include "app/TextBreaks.h"
 
 #include "about/FrmAbout.h"
 #include "app/WindowTitle.h"
@@ -64,74 +63,6 @@ QIcon glyphIcon(const QString& glyph, const QFont& base)
 }
 
 }  // namespace
-
-// ---- DisplayBox ---------------------------------------------------------
-
-DisplayBox::DisplayBox(QWidget* parent, Qt::Alignment alignment, QTextOption::WrapMode wrap) : QTextEdit(parent)
-{
-    setReadOnly(true);
-    setAcceptRichText(false);
-    setUndoRedoEnabled(false);
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setFocusPolicy(Qt::NoFocus);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QTextEdit::WidgetWidth);
-    QTextOption option = document()->defaultTextOption();
-    option.setAlignment(alignment);
-    option.setWrapMode(wrap);
-    document()->setDefaultTextOption(option);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-}
-
-void DisplayBox::setBreakAfterCommas(bool on) { breakAfterCommas_ = on; }
-
-void DisplayBox::setVisibleLines(int lines)
-{
-    // Measure the lines as this box lays them out, so that exactly that many
-    // show and no cut-off part of the next one.
-    QTextDocument probe;
-    probe.setDefaultFont(font());
-    probe.setDocumentMargin(document()->documentMargin());
-    QStringList rows;
-    for (int i = 0; i < lines; ++i)
-        rows << "0";
-    probe.setPlainText(rows.join('\n'));
-    setFixedHeight(static_cast<int>(std::ceil(probe.size().height())) + 2 * frameWidth());
-}
-
-void DisplayBox::setDisplayText(const std::string& text)
-{
-    setPlainText(WithBreakPoints(toQ(text), breakAfterCommas_));
-    verticalScrollBar()->setValue(0);
-}
-
-QString DisplayBox::displayText() const { return WithoutBreakPoints(toPlainText()); }
-
-QMimeData* DisplayBox::createMimeDataFromSelection() const
-{
-    auto* data = new QMimeData;
-    data->setText(WithoutBreakPoints(textCursor().selectedText()).replace(QChar::ParagraphSeparator, '\n'));
-    return data;
-}
-
-void DisplayBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // The double-click is the copy-and-zoom shortcut, not a word selection.
-    event->accept();
-    emit doubleClicked();
-}
-
-// ---- TapeBox ------------------------------------------------------------
-
-QString TapeBox::displayText() const { return WithoutBreakPoints(toPlainText()); }
-
-QMimeData* TapeBox::createMimeDataFromSelection() const
-{
-    auto* data = new QMimeData;
-    data->setText(WithoutBreakPoints(textCursor().selectedText()).replace(QChar::ParagraphSeparator, '\n'));
-    return data;
-}
 
 // ---- FrmCalc ------------------------------------------------------------
 
@@ -701,10 +632,7 @@ void FrmCalc::readoutChanged(const std::string& readoutText) { txtReadout_->setD
 
 void FrmCalc::historyPrepended(const std::string& line)
 {
-    QTextCursor cursor(txtHistory_->document());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(WithBreakPoints(toQ(line), false) + "\n\n");  // the tape's two line breaks
-    txtHistory_->verticalScrollBar()->setValue(0);
+    txtHistory_->prependLine(toQ(line));
 }
 
 std::optional<std::string> FrmCalc::showZoom(const std::string& readoutText, const std::string& readoutWords)

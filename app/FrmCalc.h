@@ -14,12 +14,11 @@
 // second. Closing the window meanwhile cancels the work, then closes.
 #pragma once
 
+#include "app/DisplayBox.h"
 #include "app/ThreadWorker.h"
 #include "calc/Engine.h"
 
 #include <QMainWindow>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
 #include <array>
 
@@ -33,46 +32,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace app {
-
-// A read-only, selectable text display that wraps long numbers instead of
-// growing, scrolls when they do not fit, and reports double-clicks. Used for
-// the readout and the words label, which hold no keyboard focus.
-class DisplayBox : public QTextEdit {
-    Q_OBJECT
-public:
-    DisplayBox(QWidget* parent, Qt::Alignment alignment, QTextOption::WrapMode wrap);
-    void setDisplayText(const std::string& text);  // CR LF shown as line breaks
-    // The text as set (without the invisible break points).
-    QString displayText() const;
-    // Lets numbers wrap after each "," (an invisible break point that never
-    // reaches displayText() or a copied selection); long words get break
-    // points anyway (see TextBreaks.h).
-    void setBreakAfterCommas(bool on);
-    // Fixes the height to show this many lines of the current font.
-    void setVisibleLines(int lines);
-
-signals:
-    void doubleClicked();
-
-protected:
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    QMimeData* createMimeDataFromSelection() const override;
-
-private:
-    bool breakAfterCommas_ = false;
-};
-
-// The history tape: lines get the same invisible break points for long
-// numbers, which never reach displayText() or a copied selection.
-class TapeBox : public QPlainTextEdit {
-    Q_OBJECT
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-    QString displayText() const;
-
-protected:
-    QMimeData* createMimeDataFromSelection() const override;
-};
 
 class FrmCalc : public QMainWindow, private calc::View {
     Q_OBJECT
