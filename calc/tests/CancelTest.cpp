@@ -1,34 +1,43 @@
-// A computation the user cancels leaves every field, the words and memory
-// labels and the pointer as they were.
+// A computation the user cancels, and a result too long to compute and show
+// (refused before any work), leave every field, the words and memory labels
+// and the pointer as they were.
 #include "calc/tests/Harness.h"
 
 namespace calc::test {
 namespace {
 
-struct CancelRow {
+const std::string kTooLong = "Megatally|Exclamation|OK|This result would have more than 16,777,216 digits: "
+                             "too long to compute and show.";
+const std::string kPasteTooLong =
+    "Megatally|Exclamation|OK|The clipboard holds a number of more than 16,777,216 digits: too long to show.";
+const std::string kHalf(kMaxResultDigits / 2, '7');  // a product of two of these is just within the bound
+
+struct UnchangedRow {
     const char* name;
-    const char* setup;
-    const char* cancelled;
+    std::string setup;
+    std::string command;
+    std::optional<std::string> refusal = std::nullopt;  // the message; none: the user cancels the run
 };
 
-std::ostream& operator<<(std::ostream& os, const CancelRow& r) { return os << r.name; }
+std::ostream& operator<<(std::ostream& os, const UnchangedRow& r) { return os << r.name; }
 
-class Cancelled : public ::testing::TestWithParam<CancelRow> {};
+class Unchanged : public ::testing::TestWithParam<UnchangedRow> {};
 
-TEST_P(Cancelled, LeavesStateAsBefore)
+TEST_P(Unchanged, LeavesStateAsBefore)
 {
     Harness h;
     h.replay(GetParam().setup);
     const CalcState b = h.state();
     const std::string words = h.view.wordsCaption;
-    h.worker.cancel = true;
+    const std::optional<std::string>& refusal = GetParam().refusal;
+    h.worker.cancel = !refusal;
     const int runs = h.worker.runs;
-    h.replay(GetParam().cancelled);
-    EXPECT_GT(h.worker.runs, runs) << "the computation went through the worker";
+    h.replay(GetParam().command);
+    EXPECT_EQ(h.worker.runs > runs, !refusal) << "a refusal comes before any work, a cancel after it";
     const Lines tape(b.historyText.lines().begin(), b.historyText.lines().end());
-    Check(h, {.readout = b.readoutText, .tape = tape,
-              .first = b.firstOperand, .second = b.secondOperand, .lastInput = b.lastInput,
-              .pending = b.pendingOperator, .count = b.operandCount, .decimal = b.decimalEntered,
+    Check(h, {.readout = b.readoutText, .tape = tape, .first = b.firstOperand, .second = b.secondOperand,
+              .lastInput = b.lastInput, .pending = b.pendingOperator, .count = b.operandCount,
+              .decimal = b.decimalEntered, .messages = refusal ? Lines{*refusal} : Lines{},
               .memory = b.memoryValue, .words = words});
     EXPECT_EQ(h.state().readoutSnapshot, b.readoutSnapshot);
     // The same engine carries on normally afterwards.
@@ -37,25 +46,33 @@ TEST_P(Cancelled, LeavesStateAsBefore)
     EXPECT_EQ(h.state().readoutText, "4.");
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, Cancelled, ::testing::Values(
-    CancelRow{"Equals", "1 2 X 3", "="},
-    CancelRow{"OperatorAfterSecond", "4 + 4 = 1 2 X 3", "+"},
-    CancelRow{"Modulo", "1 7 mod 5", "="},
-    CancelRow{"Power", "2 pow 6 4", "="},
-    CancelRow{"Percent", "2 0 0 X 1 0", "%"},
-    CancelRow{"Square", "1 2 3 MS", "sq"},
-    CancelRow{"Cube", "1 2 3", "cube"},
-    CancelRow{"Conversion", "1 0 0", "cm-ft"},
-    CancelRow{"Temperature", "1 0 0", "c-f"},
-    CancelRow{"MemoryAdd", "5 MS C 3", "M+"},
-    CancelRow{"MemorySubtract", "5 MS C 3", "M-"},
-    CancelRow{"SquareRoot", "2 + 1 6", "sqrt"},
-    CancelRow{"CubeRoot", "2 + 2 7", "cbrt"},
-    CancelRow{"Factorial", "2 + 5", "fact"},
-    CancelRow{"Log", "2 + 1 0 0", "log"},
-    CancelRow{"Pi", "2 +", "pi"},
-    CancelRow{"E", "2 +", "e"}),
-    [](const ::testing::TestParamInfo<CancelRow>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
+    UnchangedRow{"PowerJustOverBound", "9 pow 17600000", "=", kTooLong},  // 16.79M digits
+    UnchangedRow{"PowerFarOverBound", "2 pow 1000000000000", "=", kTooLong},
+    UnchangedRow{"ProductOverBound", "clip:" + kHalf + " paste X clip:" + kHalf + "1 paste", "=", kTooLong},
+    UnchangedRow{"SquareOverBound", "clip:" + kHalf + "1 paste", "sq", kTooLong},
+    UnchangedRow{"CubeOverBound", "clip:" + std::string(kMaxResultDigits / 3 + 1, '3') + " paste", "cube",
+                 kTooLong},
+    UnchangedRow{"PasteOverBound", "1 2", "clip:" + std::string(kMaxResultDigits + 1, '1') + " paste",
+                 kPasteTooLong},
+    UnchangedRow{"Equals", "1 2 X 3", "="},
+    UnchangedRow{"OperatorAfterSecond", "4 + 4 = 1 2 X 3", "+"},
+    UnchangedRow{"Modulo", "1 7 mod 5", "="},
+    UnchangedRow{"Power", "2 pow 6 4", "="},
+    UnchangedRow{"Percent", "2 0 0 X 1 0", "%"},
+    UnchangedRow{"Square", "1 2 3 MS", "sq"},
+    UnchangedRow{"Cube", "1 2 3", "cube"},
+    UnchangedRow{"Conversion", "1 0 0", "cm-ft"},
+    UnchangedRow{"Temperature", "1 0 0", "c-f"},
+    UnchangedRow{"MemoryAdd", "5 MS C 3", "M+"},
+    UnchangedRow{"MemorySubtract", "5 MS C 3", "M-"},
+    UnchangedRow{"SquareRoot", "2 + 1 6", "sqrt"},
+    UnchangedRow{"CubeRoot", "2 + 2 7", "cbrt"},
+    UnchangedRow{"Factorial", "2 + 5", "fact"},
+    UnchangedRow{"Log", "2 + 1 0 0", "log"},
+    UnchangedRow{"Pi", "2 +", "pi"},
+    UnchangedRow{"E", "2 +", "e"}),
+    [](const ::testing::TestParamInfo<UnchangedRow>& i) { return std::string(i.param.name); });
 
 // Only the commands that compute go through the worker.
 INSTANTIATE_TEST_SUITE_P(Worker, Sequence, ::testing::Values(
