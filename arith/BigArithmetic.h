@@ -138,6 +138,10 @@ std::string BigSquareRoot(const std::string& x, const std::string& tolerance);
 // decimals.
 std::string BigCubeRoot(const std::string& x, const std::string& tolerance);
 // The exact product n x (n - 1) x ... x 2 of a whole n; 0! and 1! are "1".
+// n over kLargestFactorial is refused ("Sorry", result "") before any work:
+// 1,000,000! has 5,565,709 digits; beyond that the product is too long to
+// show or edit.
+inline constexpr unsigned kLargestFactorial = 1'000'000;
 std::string BigFactorial(std::string n);
 // 3.14159265358979323846264, computed on the first call and then kept; safe
 // to call from several threads.

@@ -25,10 +25,6 @@ namespace {
 using detail::Limb;
 using detail::Limbs;
 
-// 1,000,000! has 5,565,709 digits; beyond that the product is too long to
-// show or edit, and it would keep the window frozen for minutes.
-constexpr std::uint32_t kLargestFactorial = 1'000'000;
-
 constexpr const char* kNotANumber = "Invalid input!\r\n\r\nNot a number.";
 constexpr const char* kNegative = "Invalid input!\r\n\r\nCan't do Factorial operations on Negative numbers";
 constexpr const char* kFraction = "Invalid input!\r\n\r\nCan't do Factorial operations on fractions";

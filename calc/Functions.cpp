@@ -7,6 +7,9 @@
 #include "calc/Format.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace calc {
 
 namespace {
@@ -38,6 +41,15 @@ bool startsWithMinus(const std::string& s) { return !s.empty() && s.front() == '
 
 void setBusy(bool busy) { platform::pointer().setBusy(busy); }
 void yieldOnce() { platform::eventLoop().yieldOnce(); }
+
+// Whether the whole number n (digits only) is beyond the factorials the
+// arithmetic computes.
+bool overFactorialLimit(const std::string& n)
+{
+    const std::size_t first = std::min(n.find_first_not_of('0'), n.size());
+    const std::string_view digits = std::string_view(n).substr(first);
+    return digits.size() > 7 || (!digits.empty() && std::stoul(std::string(digits)) > arith::kLargestFactorial);
+}
 
 }  // namespace
 
@@ -143,6 +155,12 @@ void Engine::cmdFactorial_Click()
         // 0! is 1; "000" and other zeros are answered the same way.
         state_.firstOperand = n;
         ShowResult("1");
+    } else if (overFactorialLimit(n)) {
+        // Refused by the arithmetic at once with its own message, before
+        // the question about a long computation that would not be made.
+        (void)arith::BigFactorial(n);
+        state_.firstOperand = n;
+        return;
     } else {
         if (n.size() > kFactorialQuestionLength) {
             const platform::Answer answer = platform::showMessage(

@@ -75,8 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Window, Typed, ::testing::Values(
     // Refusals come as one message and change nothing.
     Script{"2{cmdToPowerOf}1000000000000=", "1,000,000,000,000", "", "", "Megatally: This result would have more "
            "than 16,777,216 digits: too long to compute and show."},
-    Script{"1000001{cmdFactorial}", "1,000,001", "", "", "Yikes!: This operation will result in a \"Truly "
-           "Ginormous\" result, and could take a long time to complete.  Are you sure you want to Continue?"
+    Script{"1000001{cmdFactorial}", "1,000,001", "", "",
            "Sorry: Invalid input!\r\n\r\nFactorials are limited to numbers up to 1,000,000"}));
 
 // Menu commands, their shortcuts and the double-clicks on the two displays;

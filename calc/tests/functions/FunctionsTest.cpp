@@ -93,9 +93,10 @@ INSTANTIATE_TEST_SUITE_P(FactorialLog, Sequence, ::testing::Values(
         {.readout = "1,000", .tape = Lines{}, .first = "1000", .pending = "+",
          .messages = Lines{kFactorialQuestion}, .effects = Lines{"message:Yikes!", "default"}}},
     // Answered Yes, then refused by the arithmetic: nothing is shown.
-    Row{"FactorialRefusedByArithmetic", "2 + 1 0 0 0 0 0 1 yes fact",
+    // Beyond the limit the refusal comes at once, with no question first.
+    Row{"FactorialOverTheLimit", "2 + 1 0 0 0 0 0 1 fact",
         {.readout = "1,000,001", .tape = Lines{}, .first = "1000001", .pending = "+",
-         .messages = Lines{kFactorialQuestion, kFactorialTooLarge}, .words = "One Million, One"}},
+         .messages = Lines{kFactorialTooLarge}, .words = "One Million, One"}},
     Row{"Log", "1 0 0 | log",
         {.readout = "2.", .tape = Lines{"log 100 = 2."}, .first = "2", .effects = kRootWork}},
     Row{"LogBelowOne", "0 . 5 log", {.readout = "0.", .tape = Lines{"log 0.5 = 0."}}},
