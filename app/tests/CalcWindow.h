@@ -98,18 +98,17 @@ public:
     // runs, until it answers true.
     void duringWork(std::function<bool()> step)
     {
-        auto started = std::make_shared<bool>(false);
-        auto tick = std::make_shared<std::function<void()>>();
-        *tick = [this, step, tick, started] {
-            if (busy() && step())
-                return;
-            if (busy() || !*started)
-                QTimer::singleShot(5, w.get(), *tick);  // ends with the window
-        };
-        QTimer::singleShot(0, w.get(), [tick, started] {
-            *started = true;
-            (*tick)();
+        // The first tick comes with the first events handled, which is
+        // while the work runs; the timer ends with the window at the latest.
+        auto* timer = new QTimer(w.get());
+        QObject::connect(timer, &QTimer::timeout, timer, [this, timer, step] {
+            timer->setInterval(5);
+            if (!busy() || step()) {
+                timer->stop();
+                timer->deleteLater();
+            }
         });
+        timer->start(0);
     }
 
     // Plays command; once the Cancel button shows, cancel() runs. Should the
