@@ -74,11 +74,5 @@ INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
     UnchangedRow{"E", "2 +", "e"}),
     [](const ::testing::TestParamInfo<UnchangedRow>& i) { return std::string(i.param.name); });
 
-// Only the commands that compute go through the worker.
-INSTANTIATE_TEST_SUITE_P(Worker, Sequence, ::testing::Values(
-    Row{"NotUsedWhereNothingIsComputed", "5 + 3 = | = CE C . 5 mod pow copy MS MC",
-        {.effects = Lines{"readout", "readout", "focus", "clipboard:clear", "clipboard:set"}}}),
-    RowName);
-
 }  // namespace
 }  // namespace calc::test

@@ -32,6 +32,9 @@ INSTANTIATE_TEST_SUITE_P(FirstNumber, Sequence, ::testing::Values(
     Row{"FocusAfterDigitsOnly", "| 1 2 + . 3 % CE C",
         {.effects = Lines{"readout", "focus", "readout", "focus", "readout", "readout", "focus", "compute",
                           "readout", "readout", "readout"}}},
+    // Only the commands that compute go through the worker.
+    Row{"WorkerOnlyWhereSomethingIsComputed", "5 + 3 = | = CE C . 5 mod pow copy MS MC",
+        {.effects = Lines{"readout", "readout", "focus", "clipboard:clear", "clipboard:set"}}},
     Row{"KeyboardOperators", "key:12x*X3=/4-1=",
         {.readout = "8.", .tape = Lines{"9 - 1 = 8.", "36 / 4 = 9.", "12 X 3 = 36."}}},
     Row{"KeyboardPercentAndPoint", "key:1.5+10%=", {.readout = "0.15", .tape = Lines{"1.5 % 0.1 = 0.15"}}},

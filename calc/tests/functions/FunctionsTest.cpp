@@ -92,7 +92,10 @@ INSTANTIATE_TEST_SUITE_P(FactorialLog, Sequence, ::testing::Values(
     Row{"FactorialAsksAbove999", "4 + 1 0 0 0 | no fact",
         {.readout = "1,000", .tape = Lines{}, .first = "1000", .pending = "+",
          .messages = Lines{kFactorialQuestion}, .effects = Lines{"message:Yikes!", "default"}}},
-    // Answered Yes, then refused by the arithmetic: nothing is shown.
+    Row{"FactorialAnsweredYes", "1 0 0 0 | yes fact",
+        {.messages = Lines{kFactorialQuestion},
+         .effects = Lines{"message:Yikes!", "notice", "busy", "yield", "compute", "readout", "default",
+                          "history"}}},
     // Beyond the limit the refusal comes at once, with no question first.
     Row{"FactorialOverTheLimit", "2 + 1 0 0 0 0 0 1 fact",
         {.readout = "1,000,001", .tape = Lines{}, .first = "1000001", .pending = "+",
