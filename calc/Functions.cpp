@@ -42,6 +42,13 @@ bool startsWithMinus(const std::string& s) { return !s.empty() && s.front() == '
 void setBusy(bool busy) { platform::pointer().setBusy(busy); }
 void yieldOnce() { platform::eventLoop().yieldOnce(); }
 
+// Whether a power of a root has the value of the readout text x, which may
+// carry a trailing point ("16.") or zeros that the product does not.
+bool sameValue(const std::string& power, const std::string& x)
+{
+    return PlainNumericForm(power) == PlainNumericForm(x);
+}
+
 // Whether the whole number n (digits only) is beyond the factorials the
 // arithmetic computes.
 bool overFactorialLimit(const std::string& n)
@@ -82,7 +89,7 @@ void Engine::cmdSquareRoot_Click()
         // The iteration starts from x itself and would divide by a zero
         // start; the root of zero is zero.
         std::string root = IsZeroValue(a) ? std::string("0") : arith::BigSquareRoot(a, kRootTolerance);
-        const bool exact = arith::BigMultiply(root, root) == x;
+        const bool exact = sameValue(arith::BigMultiply(root, root), x);
         return (exact ? "!" : "~") + root;
     });
     // The marker alone (an empty root) means the arithmetic refused the
@@ -119,28 +126,27 @@ void Engine::cmdCubeRoot_Click()
     }
     setWordsCaption(kLongWorkNotice);
     yieldOnce();
-    std::string one = "1";
-    std::string aCopy = a;
-    if (arith::BigGreaterOrEqual(aCopy, one) != arith::kFalse) {
-        std::optional<std::string> r = worker_.run([a, x] {
-            std::string root = arith::BigCubeRoot(a, kRootTolerance);
-            const bool exact = arith::BigMultiply(arith::BigMultiply(root, root), root) == x;
-            return (exact ? "!" : "~") + root;
-        });
-        if (!r || r->size() < 2) {
-            setWordsCaption(captionBefore);
-            setBusy(false);
-            return;
-        }
-        const std::string marker = r->substr(0, 1);
-        const std::string root = r->substr(1);
-        rootFinish(" Cube Root ", x, marker == "!" ? ResultText(root) : AddCommas(root), marker);
-    } else {
-        // Below 1 (0 and fractions) the readout is set to "0.0" and then
-        // to "0.", so the reaction always replaces the notice.
+    if (IsZeroValue(a)) {
+        // The readout is set to "0.0" and then to "0.", so the reaction
+        // always replaces the notice.
         SetReadoutText("0.0");
         rootFinish(" Cube Root ", x, "0.", "!");
+        return;
     }
+    // Fractions below 1 are scaled by the arithmetic.
+    std::optional<std::string> r = worker_.run([a, x] {
+        std::string root = arith::BigCubeRoot(a, kRootTolerance);
+        const bool exact = sameValue(arith::BigMultiply(arith::BigMultiply(root, root), root), x);
+        return (exact ? "!" : "~") + root;
+    });
+    if (!r || r->size() < 2) {
+        setWordsCaption(captionBefore);
+        setBusy(false);
+        return;
+    }
+    const std::string marker = r->substr(0, 1);
+    const std::string root = r->substr(1);
+    rootFinish(" Cube Root ", x, marker == "!" ? ResultText(root) : AddCommas(root), marker);
 }
 
 void Engine::cmdFactorial_Click()
@@ -159,14 +165,12 @@ void Engine::cmdFactorial_Click()
         // Refused by the arithmetic at once with its own message, before
         // the question about a long computation that would not be made.
         (void)arith::BigFactorial(n);
-        state_.firstOperand = n;
         return;
     } else {
         if (n.size() > kFactorialQuestionLength) {
             const platform::Answer answer = platform::showMessage(
                 kFactorialQuestion, kYikesTitle, platform::Icon::Question, platform::Buttons::YesNo);
             if (answer != platform::Answer::Yes) {
-                state_.firstOperand = n;
                 setBusy(false);
                 return;
             }
@@ -178,9 +182,7 @@ void Engine::cmdFactorial_Click()
         std::optional<std::string> r = worker_.run([n] { return arith::BigFactorial(n); });
         if (!r || r->empty()) {
             // Cancelled, or refused by the arithmetic with its own message
-            // (an empty answer): nothing is shown and no line is written.
-            if (r)
-                state_.firstOperand = n;
+            // (an empty answer): nothing changes.
             setWordsCaption(captionBefore);
             setBusy(false);
             return;
