@@ -221,9 +221,10 @@ bool Engine::computeOperation(const std::string& snapshot)
         keepFirst = true;
     } else if (op == "^" && b.find('.') != std::string::npos) {
         // The power procedure refuses fractional exponents with its own
-        // message and answers "0"; it is fast then and runs here, where a
-        // message box may be shown.
-        result = arith::BigPower(a, b);
+        // message (at once, so it runs here); its answer "0" is not the
+        // power: nothing changes, as for the other refusals.
+        (void)arith::BigPower(a, b);
+        return false;
     } else if ((op == "^" && refuseLongResult(arith::BigPowerDigits(a, b))) ||
                ((op == "X" || op == "%") && refuseLongResult(static_cast<double>(a.size() + b.size())))) {
         // Refused before any work: nothing changes, as when the computation
