@@ -20,6 +20,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -178,6 +179,11 @@ private:
     static bool refuseLongResult(double digits, const char* text = kResultTooLongText);
     void rootFinish(const std::string& name, const std::string& x, const std::string& readout,
                     const std::string& marker);
+    // Runs root on the worker; shows it and writes its tape line, marked
+    // exact when root^power is x. Refused or cancelled, nothing changes but
+    // the caption comes back.
+    void computeRoot(const char* name, const std::string& x, int power, const std::string& captionBefore,
+                     const std::function<std::string()>& root);
 
     NullView nullView_;
     InlineWorker inlineWorker_;

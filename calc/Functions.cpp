@@ -68,6 +68,30 @@ void Engine::rootFinish(const std::string& name, const std::string& x, const std
     PrependHistory(name + x + " = " + state_.readoutText + marker);
 }
 
+void Engine::computeRoot(const char* name, const std::string& x, int power, const std::string& captionBefore,
+                         const std::function<std::string()>& root)
+{
+    // The answer is the marker ("!" exact, "~" approximate) and the root,
+    // or nothing when the arithmetic refused the input and has said so.
+    std::optional<std::string> r = worker_.run([x, power, root] {
+        const std::string v = root();
+        if (v.empty())
+            return std::string();
+        std::string p = v;
+        for (int i = 1; i < power; ++i)
+            p = arith::BigMultiply(p, v);
+        return (sameValue(p, x) ? "!" : "~") + v;
+    });
+    if (!r || r->empty()) {
+        setWordsCaption(captionBefore);
+        setBusy(false);
+        return;
+    }
+    const std::string marker = r->substr(0, 1);
+    const std::string v = r->substr(1);
+    rootFinish(name, x, marker == "!" ? ResultText(v) : AddCommas(v), marker);
+}
+
 void Engine::cmdSquareRoot_Click()
 {
     if (startsWithMinus(state_.readoutText)) {
@@ -84,24 +108,10 @@ void Engine::cmdSquareRoot_Click()
         setWordsCaption(kLongWorkNotice);
         yieldOnce();
     }
-    // The answer is the marker ("!" exact, "~" approximate) and the root.
-    std::optional<std::string> r = worker_.run([a, x] {
-        // The iteration starts from x itself and would divide by a zero
-        // start; the root of zero is zero.
-        std::string root = IsZeroValue(a) ? std::string("0") : arith::BigSquareRoot(a, kRootTolerance);
-        const bool exact = sameValue(arith::BigMultiply(root, root), x);
-        return (exact ? "!" : "~") + root;
-    });
-    // The marker alone (an empty root) means the arithmetic refused the
-    // input and has said so: nothing changes.
-    if (!r || r->size() < 2) {
-        setWordsCaption(captionBefore);
-        setBusy(false);
-        return;
-    }
-    const std::string marker = r->substr(0, 1);
-    const std::string root = r->substr(1);
-    rootFinish(" Square Root ", x, marker == "!" ? ResultText(root) : AddCommas(root), marker);
+    // The iteration starts from x itself and would divide by a zero start;
+    // the root of zero is zero.
+    computeRoot(" Square Root ", x, 2, captionBefore,
+                [a] { return IsZeroValue(a) ? std::string("0") : arith::BigSquareRoot(a, kRootTolerance); });
 }
 
 void Engine::cmdCubeRoot_Click()
@@ -134,19 +144,7 @@ void Engine::cmdCubeRoot_Click()
         return;
     }
     // Fractions below 1 are scaled by the arithmetic.
-    std::optional<std::string> r = worker_.run([a, x] {
-        std::string root = arith::BigCubeRoot(a, kRootTolerance);
-        const bool exact = sameValue(arith::BigMultiply(arith::BigMultiply(root, root), root), x);
-        return (exact ? "!" : "~") + root;
-    });
-    if (!r || r->size() < 2) {
-        setWordsCaption(captionBefore);
-        setBusy(false);
-        return;
-    }
-    const std::string marker = r->substr(0, 1);
-    const std::string root = r->substr(1);
-    rootFinish(" Cube Root ", x, marker == "!" ? ResultText(root) : AddCommas(root), marker);
+    computeRoot(" Cube Root ", x, 3, captionBefore, [a] { return arith::BigCubeRoot(a, kRootTolerance); });
 }
 
 void Engine::cmdFactorial_Click()
