@@ -1,6 +1,5 @@
 #include "app/FrmCalc.h"
 
-
 #include "about/FrmAbout.h"
 #include "app/WindowTitle.h"
 #include "platform/Platform.h"
@@ -18,17 +17,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QTextDocument>
-#include <cmath>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace app {

@@ -64,19 +64,19 @@ detail::Limbs powerOf(const detail::Limbs& mag, std::uint64_t n)
     return result;
 }
 
-// About how many digits mag^n * 10^-(n * scale) has, for the exponent's
-// magnitude n: n log10(mag) digits in all, and exactly n * scale fraction
-// digits (mag does not end in a zero once the fraction zeros are gone, so
-// neither does any power of it).
-double estimatedDigits(const detail::Limbs& exponent, const detail::Scaled& x)
+// The exponent's magnitude as a number; anything over 27 digits reads as
+// 1e30, far beyond every power that is computed.
+double exponentValue(const detail::Limbs& exponent)
 {
-    const double n = exponent.size() > 3 ? 1e30 : std::stod(detail::limbsToDigits(exponent));
-    return n * std::max(log10Of(x.mag), static_cast<double>(x.scale));
+    return exponent.size() > 3 ? 1e30 : std::stod(detail::limbsToDigits(exponent));
 }
 
-bool tooManyDigits(const detail::Limbs& exponent, const detail::Scaled& x)
+// About how many digits mag^n * 10^-(n * scale) has: n log10(mag) digits in
+// all, and exactly n * scale fraction digits (mag does not end in a zero
+// once the fraction zeros are gone, so neither does any power of it).
+double estimatedDigits(double n, const detail::Scaled& x)
 {
-    return estimatedDigits(exponent, x) > static_cast<double>(detail::kMaxPowerDigits);
+    return n * std::max(log10Of(x.mag), static_cast<double>(x.scale));
 }
 
 bool isOne(const detail::Scaled& x) { return x.scale == 0 && x.mag.size() == 1 && x.mag[0] == 1; }
@@ -94,7 +94,7 @@ double BigPowerDigits(const std::string& base, const std::string& exponent)
     if (detail::isZero(x.mag))
         return 0;
     dropFractionZeros(x);
-    return isOne(x) ? 0 : estimatedDigits(e.mag, x);
+    return isOne(x) ? 0 : estimatedDigits(exponentValue(e.mag), x);
 }
 
 bool BigPowerTooLarge(const std::string& base, const std::string& exponent)
@@ -130,11 +130,12 @@ std::string BigPower(std::string base, std::string exponent)
         if (isOne(x)) {
             power = negative ? "-1" : "1";
         } else {
-            if (tooManyDigits(e.mag, x)) {
+            const double n = exponentValue(e.mag);
+            if (estimatedDigits(n, x) > static_cast<double>(detail::kMaxPowerDigits)) {
                 warn(detail::kPowerTooLargeText);
                 return "0";
             }
-            const auto count = static_cast<std::uint64_t>(std::stod(detail::limbsToDigits(e.mag)));
+            const auto count = static_cast<std::uint64_t>(n);
             power = detail::formatDecimal(negative, powerOf(x.mag, count),
                                           static_cast<std::size_t>(count) * x.scale);
         }

@@ -54,6 +54,8 @@ ConversionRule conversionRule(Conversion c)
 
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
 
+Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
+
 bool Engine::refuseLongResult(double digits, const char* text)
 {
     if (digits <= static_cast<double>(kMaxResultDigits))
@@ -61,8 +63,6 @@ bool Engine::refuseLongResult(double digits, const char* text)
     platform::showMessage(text, kTooLongTitle, platform::Icon::Exclamation, platform::Buttons::OK);
     return true;
 }
-
-Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
 
 // ---- Shared rules -------------------------------------------------------
 

@@ -15,7 +15,14 @@
 #include <thread>
 #include <vector>
 
+namespace arith::detail {
+int piComputationCount();  // how often BigPi has computed its digits; defined with BigPi
+}
+
 namespace arith_test {
+
+// Known digits, not computed here: pi = 3.14159265358979323846264338...
+inline const std::string kPi23 = "3.14159265358979323846264";
 
 using Row = std::vector<std::string>;
 

@@ -11,16 +11,12 @@
 #include <ostream>
 #include <string>
 
-namespace arith::detail {
-int piComputationCount();  // defined with BigPi
-}
-
 using namespace arith;
 
 namespace {
 
 // Known values, not computed here.
-const std::string kPi23 = "3.14159265358979323846264";
+using arith_test::kPi23;
 const std::string k25Factorial = "15511210043330985984000000";
 const std::string k2To100 = "1267650600228229401496703205376";
 

@@ -2,6 +2,7 @@
 // the factorial, pi and e: one table row per case, refused input with its
 // message.
 #include "arith/BigArithmetic.h"
+#include "arith/tests/TestSupport.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +11,13 @@
 #include <string>
 #include <thread>
 
-namespace arith::detail {
-int piComputationCount();  // defined with BigPi
-}
-
 using namespace arith;
 
 namespace {
 
-// Known digits, not computed here: pi = 3.14159265358979323846264338...,
-// e = 2.71828182845904523536028747135266...
-const std::string kPi23 = "3.14159265358979323846264";
+using arith_test::kPi23;
+// Known digits of e for the rows below, not computed here:
+// 2.71828182845904523536028747135266...
 
 const std::string kNaN = "Invalid input!   Not a number.";
 const std::string kNegRoot = "Invalid input!   Can't do root operations on Negative numbers";
