@@ -17,6 +17,17 @@ if(MEGATALLY_SANITIZE)
   target_compile_options(megatally_options INTERFACE ${_san})
   target_link_options(megatally_options INTERFACE ${_san})
 endif()
+if(MEGATALLY_TSAN)
+  target_compile_options(megatally_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+  target_link_options(megatally_options INTERFACE -fsanitize=thread)
+endif()
+if(MEGATALLY_FUZZ)
+  # Everything is instrumented for libFuzzer's coverage; only the fuzz
+  # targets link its driver (fuzz/CMakeLists.txt).
+  set(_san -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_compile_options(megatally_options INTERFACE ${_san})
+  target_link_options(megatally_options INTERFACE -fsanitize=address,undefined)
+endif()
 
 # megatally_library(<name> SOURCES ... [DEPS ...])
 function(megatally_library name)

@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, or names them when it can't.
-# Usage: scripts/deps.sh  (sourced or run; exits non-zero when something is missing)
+# Installs the Debian packages a script needs, or names them when it can't.
+#   scripts/deps.sh run    what building and starting the calculator needs
+#   scripts/deps.sh test   that, and what the checks of scripts/test.sh need
+# Exits non-zero when something is missing and cannot be installed.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev)
+run_packages=(cmake ninja-build g++ qt6-base-dev)
+# GoogleTest, Google Benchmark, GMP (a reference in the benchmarks only),
+# Clang 14 with its sanitizer and libFuzzer runtimes, clang-format 14.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev clang-14 libclang-rt-14-dev clang-format-14)
+
+case "${1:-run}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: scripts/deps.sh run|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

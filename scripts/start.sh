@@ -3,8 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/deps.sh
+scripts/deps.sh run
 build=build/release
+[ -f "$build/build.ninja" ] || echo "First build of the calculator: this takes a few minutes."
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMEGATALLY_TESTS=OFF -DMEGATALLY_BENCHMARKS=OFF >/dev/null
 cmake --build "$build"
 exe="$build/app/megatally"

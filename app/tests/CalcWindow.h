@@ -5,12 +5,12 @@
 #pragma once
 
 #include "app/FrmCalc.h"
+#include "arith/Cancel.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -111,27 +111,25 @@ public:
         timer->start(0);
     }
 
-    // Plays command; once the Cancel button shows, cancel() runs. Should the
-    // work go on for two seconds after that, it is stopped directly and the
-    // test fails.
+    // Plays command; the work is held at its first poll, cancel() runs once
+    // the Cancel button shows, and the held poll then finds the flag set.
+    // Work that never polls runs on to its end (and fails the caller's checks).
     void cancelDuring(const std::string& command, const std::function<void()>& cancel)
     {
-        QElapsedTimer sent;
+        arith::HoldAtPoll hold(1);
+        arith::PollHookScope hook(hold);
+        bool sent = false;
         duringWork([&] {
-            if (!find("cmdCancelWork")->isVisible())
+            if (!hold.reached() || !find("cmdCancelWork")->isVisible())
                 return false;
-            if (!sent.isValid()) {
-                cancel();
-                sent.start();
-            }
-            if (sent.elapsed() < 2000)
-                return false;
-            ADD_FAILURE() << "the work went on after the cancel";
-            w->worker().cancel();
+            cancel();
+            sent = true;
+            hold.release();
             return true;
         });
         type(command);
-        EXPECT_TRUE(sent.isValid()) << "the Cancel button never showed";
+        hold.release();
+        EXPECT_TRUE(sent) << "the work never reached a poll with the Cancel button showing";
     }
 
     // Every field the engine keeps and what the window shows.

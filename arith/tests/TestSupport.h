@@ -1,6 +1,6 @@
 // Shared by the arithmetic tests: the generated reference tables in
 // arith/tests/data, and long work run on a thread of its own that is
-// cancelled once it has begun.
+// cancelled at a chosen poll.
 #pragma once
 
 #include "arith/Cancel.h"
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -78,39 +78,37 @@ inline std::size_t expectTable(const std::string& name, const std::function<Row(
 }
 
 struct Outcome {
-    bool cancelled = false;  // ended by arith::Cancelled
-    bool finished = false;   // ran to its end although the flag was set
-    double secondsAfterFlag = 0;
+    bool cancelled = false;   // ended by arith::Cancelled
+    bool finished = false;    // ran to its end although the flag was set
+    std::uint64_t polls = 0;  // polls made in all
 };
 
-// Runs work with a cancel flag installed, sets the flag 20 ms after it has
-// begun and reports how it ended.
-inline Outcome cancelWhileRunning(const std::function<void()>& work)
+// Runs work on a thread of its own with a clear cancel flag installed,
+// holds it at poll number `at`, sets the flag from this thread meanwhile and
+// reports how the work ended. Work that makes fewer polls runs to its end
+// with the flag still clear.
+inline Outcome cancelAtPoll(const std::function<void()>& work, std::uint64_t at)
 {
-    std::atomic<bool> flag{false}, started{false};
+    std::atomic<bool> flag{false};
+    arith::HoldAtPoll hold(at);
+    arith::PollHookScope hook(hold);
     Outcome out;
     std::thread t([&] {
         arith::CancelScope scope(flag);
-        started = true;
         try {
             work();
             out.finished = true;
         } catch (const arith::Cancelled&) {
             out.cancelled = true;
         }
+        hold.ended();
     });
-    while (!started)
-        std::this_thread::yield();
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    const auto set = std::chrono::steady_clock::now();
-    flag = true;
+    if (hold.waitReached())
+        flag = true;
+    hold.release();
     t.join();
-    out.secondsAfterFlag = std::chrono::duration<double>(std::chrono::steady_clock::now() - set).count();
+    out.polls = hold.polls();
     return out;
 }
-
-// Generous: the slowest step between two polls, in a sanitizer build on a
-// busy machine, is far below this.
-inline constexpr double kPromptSeconds = 20.0;
 
 }  // namespace arith_test

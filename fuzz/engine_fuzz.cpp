@@ -1,0 +1,93 @@
+// Text that reaches the engine from outside: a paste (the clipboard's text
+// through the engine's filter) and the zoom window's write-back (the edited
+// text of zoom::ZoomModel). The first byte picks which. Afterwards the
+// readout is a display string of the text's digits, the engine reads it as
+// a decimal string, and the next calculation gives a normal-form result.
+#include "arith/BigArithmetic.h"
+#include "calc/Engine.h"
+#include "calc/Format.h"
+#include "fuzz/FuzzSupport.h"
+#include "platform/fake/FakePlatform.h"
+#include "zoom/ZoomLogic.h"
+
+using fuzz::brief;
+using fuzz::check;
+
+namespace {
+
+std::string digitsOf(const std::string& s)
+{
+    std::string d;
+    for (char c : s)
+        if (fuzz::isDigit(c))
+            d += c;
+    return d;
+}
+
+// Shows a zoom window whose box the user has set to `edited`.
+class ZoomView final : public calc::View {
+public:
+    std::string edited;
+    void setWordsCaption(const std::string&) override {}
+    void setMemoryCaption(const std::string&) override {}
+    void setMemoryButtonsEnabled(bool) override {}
+    bool metricToImperial() override { return true; }
+    void focusSetFocusButton() override {}
+    void readoutChanged(const std::string&) override {}
+    void historyPrepended(const std::string&) override {}
+    std::optional<std::string> showZoom(const std::string& readout, const std::string& words) override
+    {
+        zoom::ZoomModel model(readout, words);
+        check(model.unload() == readout, "the zoom window opens on the readout", brief(readout));
+        model.setText(edited);
+        return model.unload();
+    }
+};
+
+// "+ 1 =" after the text: the result is the readout's value plus one.
+void checkNextSum(calc::Engine& engine, const std::string& before)
+{
+    const std::string operand = calc::ToOperand(engine.state().readoutText);
+    check(calc::IsDecimalString(operand), "the readout reads as a decimal string", brief(before) + " -> " + operand);
+    engine.PressOperator(calc::kOperatorAdd);
+    engine.EnterDigit(1);
+    engine.PressOperator(calc::kOperatorEquals);
+    const std::string result = calc::RemoveCommas(engine.state().readoutText);
+    std::string value = result.ends_with(".") ? result.substr(0, result.size() - 1) : result;
+    check(fuzz::isNormalForm(value) || value == "0", "the next sum is in normal form",
+          brief(before) + " -> " + brief(result));
+    check(arith::BigSubtract(value, "1") == arith::BigAdd(operand, "0"), "the next sum adds to the readout's value",
+          brief(before) + " -> " + brief(result));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1 || size > 2000)
+        return 0;
+    const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    platform::FakePlatform fake;
+    ZoomView view;
+    calc::InlineWorker worker;
+    calc::Engine engine(view, worker);
+    engine.InitCalcState();
+    if (data[0] % 2 == 0) {
+        fake.clipboardText = text;
+        engine.cmdPaste_Click();
+        const std::string filtered = calc::FilterDigitsAndPoints(text);
+        check(engine.state().firstOperand == filtered, "the paste keeps the digits and points", brief(text));
+        check(digitsOf(engine.state().readoutText).ends_with(digitsOf(text)) &&
+                  digitsOf(engine.state().readoutText).size() <= digitsOf(text).size() + 1,
+              "the pasted readout shows the digits", brief(text) + " -> " + brief(engine.state().readoutText));
+    } else {
+        engine.EnterDigit(5);  // an entry under way, which the write-back replaces
+        view.edited = text;
+        engine.mnuZoom_Click();
+        check(engine.state().readoutText == calc::AddCommas(text), "the write-back is shown with separators",
+              brief(text) + " -> " + brief(engine.state().readoutText));
+    }
+    check(fake.messages.empty(), "no message", brief(text));
+    checkNextSum(engine, text);
+    return 0;
+}
