@@ -184,7 +184,7 @@ std::string WholeNumberFormat(std::string_view text)
             break;
         }
     }
-    if (!anyDigit || !IsDecimalString(v))
+    if (!anyDigit || !IsDecimalString(v) || v.starts_with('-'))  // "--5" is no number either
         return std::string(text);
 
     std::string_view whole = v;

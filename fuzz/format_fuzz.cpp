@@ -15,9 +15,9 @@ namespace {
 void checkAddCommas(const std::string& text)
 {
     const std::string shown = calc::AddCommas(text);
-    const std::string plain = calc::RemoveCommas(text);
-    const bool negative = plain.starts_with("-");
-    const std::string body = negative ? plain.substr(1) : plain;
+    // Only a "-" that begins the text is a sign; any other is grouped.
+    const bool negative = text.starts_with("-");
+    const std::string body = calc::RemoveCommas(negative ? text.substr(1) : text);
     const std::size_t point = body.find('.');
     std::string whole = body.substr(0, point);
     const std::string fraction = point == std::string::npos ? "" : body.substr(point + 1);
@@ -38,7 +38,8 @@ void checkAddCommas(const std::string& text)
             ++run;
         }
     }
-    check(calc::AddCommas(shown) == shown, "AddCommas of a display string changes nothing", brief(shown));
+    check(!fuzz::isCleanNumber(calc::RemoveCommas(text)) || calc::AddCommas(shown) == shown,
+          "AddCommas of a display string changes nothing", brief(shown));
 }
 
 void checkWholeNumber(const std::string& text)

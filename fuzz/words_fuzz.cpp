@@ -52,7 +52,14 @@ void checkNumber(const std::string& text)
     const std::size_t commas = static_cast<std::size_t>(std::count(body.begin(), body.end(), ','));
     if (!body.empty() && commas + 1 > words::kMaxGroups)
         return;  // the over-limit text
-    check(!spelled.empty() && spelled.front() != ' ' && spelled.back() != ' ' && spelled.back() != ',',
+    // A display string (groups of at most three digits) is always spelled.
+    bool display = true;
+    for (std::size_t i = 0, run = 0; i < body.size(); ++i) {
+        run = body[i] == ',' ? 0 : run + 1;
+        display = display && (body[i] == ',' || fuzz::isDigit(body[i])) && run <= 3;
+    }
+    check(!display || !spelled.empty(), "a display string is spelled", brief(text));
+    check(!display || (spelled.front() != ' ' && spelled.back() != ' ' && spelled.back() != ','),
           "the words are trimmed", brief(text) + " -> " + brief(spelled));
     check(spelled.find("  ") == std::string::npos, "one space between words", brief(text) + " -> " + brief(spelled));
     std::size_t start = 0;
@@ -66,7 +73,7 @@ void checkNumber(const std::string& text)
         check(tableWords().count(word) == 1, "only words of the tables", brief(text) + " -> " + word);
         start = end + 1;
     }
-    check(spelled.starts_with("(Minus) ") == (text.starts_with("-")), "(Minus) exactly for a leading -",
+    check(!display || spelled.starts_with("(Minus) ") == text.starts_with("-"), "(Minus) exactly for a leading -",
           brief(text) + " -> " + brief(spelled));
 }
 

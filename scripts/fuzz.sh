@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 
 targets=(arith_fuzz words_fuzz format_fuzz engine_fuzz)
 max_len=600
-regress_runs=3000
+regress_runs=2000
 
 if [ "${1:-}" = "--list" ]; then
   printf '%s\n' "${targets[@]}"
