@@ -15,24 +15,33 @@ using fuzz::check;
 
 namespace {
 
+// The words of a text between single spaces, each without a final ",".
+std::vector<std::string> wordsOf(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string word = text.substr(start, end - start);
+        if (!word.empty() && word.back() == ',')
+            word.pop_back();
+        out.push_back(std::move(word));
+        start = end + 1;
+    }
+    return out;
+}
+
 // Every word of the tables, read through the public procedures.
 const std::set<std::string>& tableWords()
 {
     static const std::set<std::string> all = [] {
         std::set<std::string> w{"(Minus)", "Zero", "Hundred"};
         auto add = [&](const std::string& text) {
-            std::size_t start = 0;
-            while (start < text.size()) {
-                std::size_t end = text.find(' ', start);
-                if (end == std::string::npos)
-                    end = text.size();
-                std::string word = text.substr(start, end - start);
-                if (!word.empty() && word.back() == ',')
-                    word.pop_back();
+            for (std::string& word : wordsOf(text))
                 if (!word.empty())
-                    w.insert(word);
-                start = end + 1;
-            }
+                    w.insert(std::move(word));
         };
         for (int i = 1; i <= 9; ++i)
             add(words::DigitToWords(std::to_string(i)));
@@ -62,17 +71,8 @@ void checkNumber(const std::string& text)
     check(!display || (spelled.front() != ' ' && spelled.back() != ' ' && spelled.back() != ','),
           "the words are trimmed", brief(text) + " -> " + brief(spelled));
     check(spelled.find("  ") == std::string::npos, "one space between words", brief(text) + " -> " + brief(spelled));
-    std::size_t start = 0;
-    while (start < spelled.size()) {
-        std::size_t end = spelled.find(' ', start);
-        if (end == std::string::npos)
-            end = spelled.size();
-        std::string word = spelled.substr(start, end - start);
-        if (!word.empty() && word.back() == ',')
-            word.pop_back();
+    for (const std::string& word : wordsOf(spelled))
         check(tableWords().count(word) == 1, "only words of the tables", brief(text) + " -> " + word);
-        start = end + 1;
-    }
     check(!display || spelled.starts_with("(Minus) ") == text.starts_with("-"), "(Minus) exactly for a leading -",
           brief(text) + " -> " + brief(spelled));
 }

@@ -23,6 +23,7 @@ quick=0
 scripts/deps.sh test || exit 1
 jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 mkdir -p build
@@ -89,27 +90,28 @@ else
 fi
 
 if [ $quick -eq 0 ]; then
-  echo "=== asan: AddressSanitizer + UndefinedBehaviorSanitizer, every test ==="
-  t0=$SECONDS
-  if configure_and_build build/asan -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
-      -DCMAKE_CXX_COMPILER=g++ -DMEGATALLY_SANITIZE=ON -DMEGATALLY_BENCHMARKS=OFF; then
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      suite asan build/asan
-  else
-    build_failed asan
-  fi
-
-  echo "=== tsan: Clang 14, -Werror, ThreadSanitizer ==="
-  t0=$SECONDS
+  # sanitized <name> <title> <options variable=value> <cmake args...>: builds
+  # with -O1 and runs every test with the sanitizer's options.
+  sanitized() {
+    local name=$1 title=$2 options=$3; shift 3
+    echo "=== $name: $title ==="
+    t0=$SECONDS
+    if configure_and_build "build/$name" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
+        -DMEGATALLY_BENCHMARKS=OFF "$@"; then
+      export "${options?}"
+      suite "$name" "build/$name"
+      unset "${options%%=*}"
+    else
+      build_failed "$name"
+    fi
+  }
+  sanitized asan "GCC, AddressSanitizer + UndefinedBehaviorSanitizer, every test" \
+    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1" -DCMAKE_CXX_COMPILER=g++ -DMEGATALLY_SANITIZE=ON
   # Qt's own libraries are not instrumented: scripts/tsan.supp names the
   # reports that come from inside them, and nothing of ours.
-  if configure_and_build build/tsan -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
-      -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_TSAN=ON -DMEGATALLY_BENCHMARKS=OFF; then
-    TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp" \
-      suite tsan build/tsan
-  else
-    build_failed tsan
-  fi
+  sanitized tsan "Clang 14, -Werror, ThreadSanitizer, every test" \
+    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp" \
+    -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_TSAN=ON
 
   echo "=== fuzz: Clang 14 libFuzzer, the committed corpus ==="
   t0=$SECONDS
