@@ -68,8 +68,11 @@ bool Engine::refuseLongResult(double digits, const char* text)
 
 void Engine::SetReadoutText(std::string text)
 {
-    if (text == state_.readoutText)
+    if (text == state_.readoutText) {
+        if (noticeUp_)
+            txtReadout_Change();
         return;
+    }
     state_.readoutText = std::move(text);
     txtReadout_Change();
     view_.readoutChanged(state_.readoutText);
@@ -86,6 +89,7 @@ void Engine::PrependHistory(std::string line)
 void Engine::setWordsCaption(std::string caption)
 {
     wordsCaption_ = std::move(caption);
+    noticeUp_ = wordsCaption_ == kLongWorkNotice || wordsCaption_ == kPiNotice;
     view_.setWordsCaption(wordsCaption_);
 }
 
@@ -93,7 +97,12 @@ void Engine::setWordsCaption(std::string caption)
 
 void Engine::txtReadout_Change()
 {
-    const std::string& r = state_.readoutText;
+    // A readout with stray characters (left by an edit in the zoom window)
+    // is spelled as the value the arithmetic reads from it.
+    std::string reading;
+    if (!IsDisplayString(state_.readoutText))
+        reading = AddCommas(ToOperand(state_.readoutText));
+    const std::string& r = reading.empty() ? state_.readoutText : reading;
     const std::size_t point = r.find('.');
     if (point != std::string::npos && point + 1 < r.size()) {
         readoutWords_ = words::NumberToWords(r.substr(0, point));
@@ -211,14 +220,16 @@ bool Engine::computeOperation(const std::string& snapshot)
     const std::string b = ToOperand(second);
 
     bool known = true;
-    bool keepFirst = false;
+    // Failed on a zero divisor: the first operand stays and the tape line
+    // says so instead of stating a result.
+    bool failed = false;
     std::string result;
     if (op == "=") {
         result = PlainNumericForm(second);
     } else if (op == "/" && IsZeroValue(b)) {
-        platform::showMessage("Can't divide by zero", "Calculator", platform::Icon::Exclamation,
+        platform::showMessage(kDivideByZeroText, "Calculator", platform::Icon::Exclamation,
                               platform::Buttons::OK);
-        keepFirst = true;
+        failed = true;
     } else if (op == "^" && b.find('.') != std::string::npos) {
         // The power procedure refuses fractional exponents with its own
         // message (at once, so it runs here); its answer "0" is not the
@@ -233,9 +244,7 @@ bool Engine::computeOperation(const std::string& snapshot)
     } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
         // Refused by the remainder procedure with its own message.
         result = arith::BigModulo(a, b);
-        // An empty answer is the failed remainder: keep the first operand,
-        // as a division by zero does.
-        keepFirst = result.empty();
+        failed = result.empty();
     } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" ||
                op == "^") {
         std::optional<std::string> r = worker_.run([a, b, op] {
@@ -254,6 +263,9 @@ bool Engine::computeOperation(const std::string& snapshot)
         if (!r)
             return false;
         result = std::move(*r);
+        // An empty answer is a power of zero to a negative exponent, refused
+        // by the arithmetic with its own message.
+        failed = result.empty();
     } else {
         known = false;
     }
@@ -261,7 +273,7 @@ bool Engine::computeOperation(const std::string& snapshot)
     state_.readoutSnapshot = snapshot;
     state_.secondOperand = second;
     const std::string historyFirst = (known && op != "=") ? first : std::string();
-    if (known && !keepFirst)
+    if (known && !failed)
         state_.firstOperand = std::move(result);
     ShowResult(state_.firstOperand);
     if (!historyFirst.empty()) {
@@ -273,7 +285,7 @@ bool Engine::computeOperation(const std::string& snapshot)
         line += ' ';
         line += second;
         line += " = ";
-        line += state_.readoutText;
+        line += failed ? kDivideByZeroText : state_.readoutText;
         PrependHistory(std::move(line));
     }
     return true;
@@ -294,7 +306,9 @@ void Engine::PressOperator(int index)
         state_.readoutSnapshot = snapshot;
         state_.operandCount = count;
         if (c == "-" && state_.lastInput != kInputSign) {
-            SetReadoutText("-" + state_.readoutText);
+            // A readout that is already negative keeps its one sign.
+            if (!state_.readoutText.starts_with('-'))
+                SetReadoutText("-" + state_.readoutText);
             state_.lastInput = kInputSign;
         }
         break;
@@ -335,7 +349,8 @@ void Engine::ClearEntry()
 {
     if (state_.lastInput == kInputClearEntry)
         ClearAll();
-    SetReadoutText(WholeNumberFormat(state_.firstOperand));
+    // Before the first operand is taken it is empty text: the cleared "0.".
+    SetReadoutText(state_.firstOperand.empty() ? std::string("0.") : WholeNumberFormat(state_.firstOperand));
     state_.decimalEntered = kFalse;
     state_.lastInput = kInputClearEntry;
 }

@@ -10,9 +10,11 @@
 // The readout: every change of readoutText goes through SetReadoutText, which
 // runs the readout reaction (txtReadout_Change: the words of the number into
 // ReadoutWords and onto the words label). Assigning the text the readout
-// already holds is not a change: the reaction does not run then, so a notice
-// or a conversion sentence on the words label stays (the pi command relies on
-// this and runs the reaction itself when its notice is still up).
+// already holds is not a change: the reaction does not run then, so a
+// conversion sentence on the words label stays. A long command's notice
+// (kLongWorkNotice, kPiNotice) is the exception: while it is up, assigning
+// the readout runs the reaction even when the text is the same, so every
+// long command that shows its result ends with the words on the label.
 #pragma once
 
 #include "calc/CalcState.h"
@@ -46,6 +48,14 @@ inline constexpr const char* kResultTooLongText =
 inline constexpr const char* kPasteTooLongText =
     "The clipboard holds a number of more than 16,777,216 digits: too long to show.";
 inline constexpr const char* kTooLongTitle = "Megatally";
+
+// Shown on the words label while a long command works.
+inline constexpr const char* kLongWorkNotice = "\r\n    ---  This could take a while!  ---";
+inline constexpr const char* kPiNotice = "\r\n    ---  Chill Calcumalating Pi to 23 decimals!  ---";
+
+// The engine's message for a division by zero, and the result place of the
+// tape line of a division, remainder or power that failed on a zero divisor.
+inline constexpr const char* kDivideByZeroText = "Can't divide by zero";
 
 // The eleven unit conversions, in the order of the panel's columns.
 enum class Conversion {
@@ -194,6 +204,8 @@ private:
     std::string wordsCaption_;
     std::string memoryCaption_;
     bool memoryButtonsEnabled_ = false;
+    // The words label shows kLongWorkNotice or kPiNotice.
+    bool noticeUp_ = false;
 };
 
 }  // namespace calc

@@ -14,9 +14,6 @@ namespace calc {
 
 namespace {
 
-// Shown on the words label while a long command works.
-constexpr const char* kLongWorkNotice = "\r\n    ---  This could take a while!  ---";
-constexpr const char* kPiNotice = "\r\n    ---  Chill Calcumalating Pi to 23 decimals!  ---";
 constexpr const char* kRootTolerance = "0.0001";
 // Inputs longer than these (in characters, without ",") get the notice or
 // the question before the root is taken.
@@ -233,8 +230,6 @@ void Engine::cmdPi_Click()
     state_.lastInput = kInputNumber;
     view_.focusSetFocusButton();
     setBusy(false);
-    if (wordsCaption_.find("Chill") != std::string::npos)
-        txtReadout_Change();
 }
 
 void Engine::cmdEulers_Click()
