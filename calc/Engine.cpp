@@ -2,6 +2,7 @@
 
 #include "arith/BigArithmetic.h"
 #include "calc/Format.h"
+#include "calc/ResultLength.h"
 #include "platform/Platform.h"
 #include "words/NumToWords.h"
 
@@ -64,6 +65,13 @@ bool Engine::refuseLongResult(double digits, const char* text)
     return true;
 }
 
+std::optional<std::string> Engine::compute(double digits, const std::function<std::string()>& work)
+{
+    if (refuseLongResult(digits))
+        return std::nullopt;
+    return worker_.run(work);
+}
+
 // ---- Shared rules -------------------------------------------------------
 
 void Engine::SetReadoutText(std::string text)
@@ -82,8 +90,10 @@ void Engine::ShowResult(const std::string& s) { SetReadoutText(ResultText(s)); }
 
 void Engine::PrependHistory(std::string line)
 {
-    state_.historyText.prepend(std::move(line));
+    const std::size_t removed = state_.historyText.prepend(std::move(line));
     view_.historyPrepended(state_.historyText.line(0));
+    if (removed > 0)
+        view_.historyTrimmed(removed, TrimNotice(state_.historyText.removed()));
 }
 
 void Engine::setWordsCaption(std::string caption)
@@ -121,8 +131,11 @@ void Engine::txtReadout_Change()
 
 void Engine::zoomAndReformat()
 {
-    if (std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_))
+    if (std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_)) {
+        if (refuseLongResult(static_cast<double>(ReadoutDigits(*edited))))
+            return;
         SetReadoutText(std::move(*edited));
+    }
     SetReadoutText(AddCommas(state_.readoutText));
 }
 
@@ -201,7 +214,7 @@ void Engine::EnterDecimalPoint()
 void Engine::PressPercent()
 {
     const std::string r = ToOperand(state_.readoutText);
-    std::optional<std::string> p = worker_.run([r] { return arith::BigDivide(r, "100", 10); });
+    std::optional<std::string> p = compute(QuotientDigits(r, "100"), [r] { return arith::BigDivide(r, "100", 10); });
     if (!p)
         return;
     ShowResult(*p);
@@ -236,18 +249,14 @@ bool Engine::computeOperation(const std::string& snapshot)
         // power: nothing changes, as for the other refusals.
         (void)arith::BigPower(a, b);
         return false;
-    } else if ((op == "^" && refuseLongResult(arith::BigPowerDigits(a, b))) ||
-               ((op == "X" || op == "%") && refuseLongResult(static_cast<double>(a.size() + b.size())))) {
-        // Refused before any work: nothing changes, as when the computation
-        // is cancelled.
-        return false;
     } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
         // Refused by the remainder procedure with its own message.
         result = arith::BigModulo(a, b);
         failed = result.empty();
     } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" ||
                op == "^") {
-        std::optional<std::string> r = worker_.run([a, b, op] {
+        // Refused as too long before any work, or cancelled: nothing changes.
+        std::optional<std::string> r = compute(OperationDigits(op, a, b), [a, b, op] {
             if (op == "+")
                 return arith::BigAdd(a, b);
             if (op == "-")
@@ -410,7 +419,7 @@ void Engine::cmdMemAdd_Click()
 {
     const std::string m = ToOperand(state_.memoryValue);
     const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = worker_.run([m, r] { return arith::BigAdd(m, r); }))
+    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigAdd(m, r); }))
         state_.memoryValue = std::move(*v);
     UpdateMemoryControls();
 }
@@ -419,7 +428,7 @@ void Engine::cmdMemSub_Click()
 {
     const std::string m = ToOperand(state_.memoryValue);
     const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = worker_.run([m, r] { return arith::BigSubtract(m, r); }))
+    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigSubtract(m, r); }))
         state_.memoryValue = std::move(*v);
     UpdateMemoryControls();
 }
@@ -430,9 +439,7 @@ void Engine::cmdSquare_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
     const std::string a = ToOperand(x);
-    if (refuseLongResult(2.0 * static_cast<double>(a.size())))
-        return;
-    std::optional<std::string> r = worker_.run([a] { return arith::BigMultiply(a, a); });
+    std::optional<std::string> r = compute(ProductDigits(a, a), [a] { return arith::BigMultiply(a, a); });
     if (!r)
         return;
     state_.firstOperand = std::move(*r);
@@ -444,10 +451,8 @@ void Engine::cmdCube_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
     const std::string a = ToOperand(x);
-    if (refuseLongResult(3.0 * static_cast<double>(a.size())))
-        return;
-    std::optional<std::string> r =
-        worker_.run([a] { return arith::BigMultiply(arith::BigMultiply(a, a), a); });
+    std::optional<std::string> r = compute(1.5 * ProductDigits(a, a),
+                                           [a] { return arith::BigMultiply(arith::BigMultiply(a, a), a); });
     if (!r)
         return;
     state_.firstOperand = std::move(*r);
@@ -483,7 +488,8 @@ void Engine::Convert(Conversion conversion)
     const bool metric = view_.metricToImperial();
     std::optional<std::string> r;
     if (conversion == Conversion::CToF) {
-        r = worker_.run([a, metric] {
+        // The product and one carry from adding or taking 32.
+        r = compute(ProductDigits(a, metric ? "1.8" : "0.55556") + 1, [a, metric] {
             if (metric)
                 return arith::BigAdd(arith::BigMultiply(a, "1.8"), "32");
             return arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
@@ -491,7 +497,7 @@ void Engine::Convert(Conversion conversion)
     } else {
         const bool divide = metric == rule.metricDivides;
         const std::string factor = rule.factor;
-        r = worker_.run([a, factor, divide] {
+        r = compute(divide ? QuotientDigits(a, factor) : ProductDigits(a, factor), [a, factor, divide] {
             return divide ? arith::BigDivide(a, factor, 10) : arith::BigMultiply(a, factor);
         });
     }
@@ -521,9 +527,23 @@ void Engine::mnuCopy_Click()
 
 void Engine::cmdPaste_Click()
 {
-    const std::string v = FilterDigitsAndPoints(RemoveCommas(platform::clipboard().text()));
-    if (refuseLongResult(static_cast<double>(v.size()), kPasteTooLongText))
+    // The clipboard's text is filtered piece by piece as it is read, and
+    // reading stops as soon as more digits than the bound have come: a
+    // text too long to show is never copied whole.
+    std::string v;
+    std::size_t digits = 0;
+    bool tooLong = false;
+    platform::clipboard().readText([&](std::string_view piece) {
+        const std::size_t before = v.size();
+        v += FilterDigitsAndPoints(piece);
+        digits += ReadoutDigits(std::string_view(v).substr(before));
+        tooLong = digits > kMaxResultDigits;
+        return !tooLong;
+    });
+    if (tooLong) {
+        refuseLongResult(static_cast<double>(digits), kPasteTooLongText);
         return;
+    }
     state_.firstOperand = v;
     state_.lastInput = kInputNumber;
     ShowResult(v);

@@ -23,6 +23,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,10 +39,14 @@ inline constexpr int kOperatorEquals = 4;
 
 // The longest result the engine computes. Above it, the number on the
 // readout and the tape (a few hundred bytes of text layout per digit) would
-// take more memory than a desktop has and hold the window for minutes: an
-// operation whose result would be longer, and a paste of a longer number,
-// are refused before any work with kResultTooLongText and change nothing.
-// 1,000,000! (5,565,709 digits) is within it.
+// take more memory than a desktop has and hold the window for minutes. Every
+// computation goes through Engine::compute with the length of its result
+// estimated from its operands (calc/ResultLength.h); a longer one is
+// refused there before any work with kResultTooLongText and changes
+// nothing. A paste of a longer number (kPasteTooLongText) and a longer text
+// written back by the zoom window (kResultTooLongText) are refused the same
+// way. So the readout, both operands and the memory never hold more digits
+// than this. 1,000,000! (5,565,709 digits) is within it.
 inline constexpr std::size_t kMaxResultDigits = std::size_t{1} << 24;  // 16,777,216
 inline constexpr const char* kResultTooLongText =
     "This result would have more than 16,777,216 digits: too long to compute and show.";
@@ -187,6 +192,11 @@ private:
     // Shows text and answers true when a result of about this many digits
     // is over kMaxResultDigits.
     static bool refuseLongResult(double digits, const char* text = kResultTooLongText);
+    // The one way the engine computes a result: refused (with the message)
+    // when digits, the result's length estimated from the operands, is over
+    // kMaxResultDigits; otherwise work runs on the worker. nullopt when
+    // refused or cancelled, and the caller then changes nothing.
+    std::optional<std::string> compute(double digits, const std::function<std::string()>& work);
     void rootFinish(const std::string& name, const std::string& x, const std::string& readout,
                     const std::string& marker);
     // Runs root on the worker; shows it and writes its tape line, marked

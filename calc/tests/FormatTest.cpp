@@ -81,5 +81,46 @@ TEST(HistoryTape, NewestFirstEachLineFollowedByTwoLineBreaks)
     EXPECT_EQ(t.str().size(), t.length());
 }
 
+// The budget rule: over it, the oldest entries go whole (the newest always
+// stays) and a closing line counts them; the tape's text is then within
+// the budget unless the newest line alone is over it.
+TEST(HistoryTape, BudgetRemovesOldestEntriesWhole)
+{
+    struct Row {
+        const char* name;
+        std::size_t budget;
+        std::vector<std::size_t> lineLengths;  // prepended in this order
+        std::size_t kept;                      // entries left
+        std::size_t removed;
+    };
+    const std::size_t notice = TrimNotice(1).size() + kHistorySeparator.size();
+    const std::vector<Row> rows = {
+        {"ExactlyAtBudget", 1000, std::vector<std::size_t>(10, 96), 10, 0},
+        {"OneOverTakesRoomForTheNotice", 1000, std::vector<std::size_t>(11, 96), 9, 2},
+        {"NoticeFitsBesideThem", 1000 + notice, std::vector<std::size_t>(11, 96), 10, 1},
+        {"NewestAloneOverBudgetStays", 10, {50}, 1, 0},
+        {"NewestReplacesAll", 10, {5, 5, 50}, 1, 2},
+        {"LongLineThenShortOnes", 440, {400, 10, 10, 10}, 3, 1},
+        {"EmptyLines", 100, std::vector<std::size_t>(30, 0), 12, 18},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        HistoryTape t(r.budget);
+        std::size_t removed = 0;
+        for (std::size_t i = 0; i < r.lineLengths.size(); ++i)
+            removed += t.prepend(std::string(r.lineLengths[i], 'x'));
+        EXPECT_EQ(t.size(), r.kept);
+        EXPECT_EQ(t.removed(), r.removed);
+        EXPECT_EQ(removed, r.removed);
+        EXPECT_EQ(t.str().size(), t.length());
+        EXPECT_TRUE(t.length() <= r.budget || t.size() == 1);
+        for (std::size_t i = 0; i < t.size(); ++i)
+            EXPECT_EQ(t.line(i).size(), r.lineLengths[r.lineLengths.size() - 1 - i]) << "entry " << i;
+        const std::string end = r.removed == 0 ? "" : TrimNotice(r.removed) + "\r\n\r\n";
+        EXPECT_EQ(t.str().substr(t.str().size() - end.size()), end);
+    }
+    EXPECT_EQ(TrimNotice(3), "--- 3 older entries removed to save memory ---");
+}
+
 }  // namespace
 }  // namespace calc::test
