@@ -53,6 +53,23 @@ ConversionRule conversionRule(Conversion c)
 
 }  // namespace
 
+std::string ApplyOperator(std::string_view op, const std::string& a, const std::string& b)
+{
+    if (op == "+")
+        return arith::BigAdd(a, b);
+    if (op == "-")
+        return arith::BigSubtract(a, b);
+    if (op == "X" || op == "%")
+        return arith::BigMultiply(a, b);
+    if (op == "/")
+        return arith::BigDivide(a, b, 10);
+    if (op == "mod")
+        return arith::BigModulo(a, b);
+    if (op == "^")
+        return arith::BigPower(a, b);
+    return {};
+}
+
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
 
 Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
@@ -256,19 +273,8 @@ bool Engine::computeOperation(const std::string& snapshot)
     } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" ||
                op == "^") {
         // Refused as too long before any work, or cancelled: nothing changes.
-        std::optional<std::string> r = compute(OperationDigits(op, a, b), [a, b, op] {
-            if (op == "+")
-                return arith::BigAdd(a, b);
-            if (op == "-")
-                return arith::BigSubtract(a, b);
-            if (op == "X" || op == "%")
-                return arith::BigMultiply(a, b);
-            if (op == "/")
-                return arith::BigDivide(a, b, 10);
-            if (op == "mod")
-                return arith::BigModulo(a, b);
-            return arith::BigPower(a, b);
-        });
+        std::optional<std::string> r =
+            compute(OperationDigits(op, a, b), [a, b, op] { return ApplyOperator(op, a, b); });
         if (!r)
             return false;
         result = std::move(*r);

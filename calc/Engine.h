@@ -37,6 +37,11 @@ inline constexpr int kOperatorMultiply = 2;
 inline constexpr int kOperatorSubtract = 3;
 inline constexpr int kOperatorEquals = 4;
 
+// The arithmetic of the pending operator op ("+", "-", "X", "%" which
+// multiplies, "/" to 10 places, "mod", "^") on the operands a and b; ""
+// for any other op.
+std::string ApplyOperator(std::string_view op, const std::string& a, const std::string& b);
+
 // The longest result the engine computes. Above it, the number on the
 // readout and the tape (a few hundred bytes of text layout per digit) would
 // take more memory than a desktop has and hold the window for minutes. Every

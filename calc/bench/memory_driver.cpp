@@ -36,8 +36,8 @@ int main(int argc, char** argv)
         };
         for (const calc::bench::Step& step : sequence.steps) {
             for (int i = 0; i < step.repeat; ++i) {
-                if (!step.clip.empty())
-                    platform.clipboardText = step.clip;
+                if (step.clipDigits > 0)
+                    platform.clipboardText = calc::bench::ClipText(step);
                 for (const std::string& b : step.buttons)
                     press.at(b)();
             }
