@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -45,8 +46,10 @@ public:
     void setVisibleLines(int lines);
 
     // Text and Editor: the whole text. A copy of the bytes, or none when
-    // moved in; the view scrolls to the top and the selection is dropped.
+    // moved in or shared; the view scrolls to the top and the selection is
+    // dropped. The editor copies a shared text on its first edit.
     void setDisplayText(std::string text);
+    void setDisplayText(std::shared_ptr<const std::string> text);
     // Text and Editor: the text as held.
     const std::string& text() const;
     // The text as one string, "\n" for every line end; a tape's entries each
@@ -55,6 +58,7 @@ public:
 
     // Tape: puts line (and an empty line after it) on top of the tape.
     void prependLine(std::string line);
+    void prependLine(std::shared_ptr<const std::string> line);
     // Tape: removes the count oldest entries from the bottom.
     void removeOldest(std::size_t count);
     std::size_t entryCount() const { return entries_.size(); }
@@ -105,7 +109,8 @@ protected:
 
 private:
     struct Entry {
-        std::string text;
+        std::shared_ptr<const std::string> text = std::make_shared<const std::string>();
+        bool owned = false;  // text was made here: it may be changed in place while no one shares it
         TextLayout layout;
         // Bytes and lines of this entry and of every entry added before it
         // (removed ones too), separators included.
@@ -130,6 +135,8 @@ private:
 
     void rebuildWidths();
     void rescan(Entry& e) const;
+    void setEntry(std::shared_ptr<const std::string> text, bool owned);
+    void prependEntry(std::shared_ptr<const std::string> text);
     void relayout();
     void updateScrollBar();
     double textWidth() const;

@@ -117,9 +117,8 @@ void FrmZoom::done(int result)
 {
     if (!unloaded_) {
         unloaded_ = true;
-        // The box holds the edits; the model takes them once, on closing.
-        model_.setText(txtZoom_->text());
-        writeBack_ = model_.unload();
+        // The box holds the edits; they are copied once, on closing.
+        writeBack_ = model_.unload(txtZoom_->text());
     }
     QDialog::done(result);
 }
@@ -129,7 +128,7 @@ std::optional<std::string> ShowZoom(QWidget* owner, const std::string& readoutTe
 {
     FrmZoom z(owner, readoutText, readoutWords);
     z.exec();
-    return z.writeBack();
+    return z.takeWriteBack();
 }
 
 }  // namespace zoom

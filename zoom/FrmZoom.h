@@ -29,6 +29,7 @@ public:
     const ZoomModel& model() const { return model_; }
     // What closing wrote back (set once the window has closed).
     const std::optional<std::string>& writeBack() const { return writeBack_; }
+    std::optional<std::string> takeWriteBack() { return std::move(writeBack_); }
     double dpi() const;
 
 protected:

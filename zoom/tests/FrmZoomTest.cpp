@@ -103,5 +103,50 @@ TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
     }
 }
 
+// At 2,000,000 digits: the count, edits in the middle and at both ends,
+// the views, and the edited text written back whole.
+TEST_F(FrmZoomTest, EditsAndWritesBackAMillionsOfDigitsNumber)
+{
+    std::string readout;
+    for (int i = 0; i < 2'000'000; ++i) {
+        if (i > 0 && i % 3 == 2)
+            readout += ',';
+        readout += static_cast<char>('0' + (i * 7 + 3) % 10);
+    }
+    readout += ".25";
+    open(readout, "Too Big");
+    z->show();
+    EXPECT_EQ(caption(), "Count of digits is : 2000002");
+    EXPECT_EQ(box->text(), readout);
+    EXPECT_EQ(z->focusWidget(), box);
+
+    std::string expected = readout;
+    const std::int64_t middle = box->length() / 2;
+    box->setCursorPosition(middle);
+    QTest::keyClicks(box, "90");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Delete);
+    expected.replace(static_cast<std::size_t>(middle), 1, "9");
+    QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    expected.erase(0, 1);
+    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    expected.pop_back();
+    EXPECT_EQ(box->text(), expected);
+    EXPECT_EQ(caption(), "Count of digits is : 2000002") << "counted once, on opening";
+
+    // The words view and back: the readout again, the edits gone.
+    z->findChild<QAction*>("mnuText")->trigger();
+    EXPECT_EQ(box->text(), "Too Big");
+    z->findChild<QAction*>("mnuNumber")->trigger();
+    EXPECT_EQ(box->text(), readout);
+    box->setCursorPosition(box->length());
+    QTest::keyClick(box, '7');
+    z->close();
+    ASSERT_TRUE(z->writeBack().has_value());
+    EXPECT_EQ(*z->writeBack(), readout + "7");
+}
+
 }  // namespace
 }  // namespace zoom
