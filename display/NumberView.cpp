@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kMargin = 4;  // around the text, inside the frame
 constexpr double kSlack = 2;  // pixels a line keeps free for rounding and kerning
+// The editor copies a shared text ahead, on another thread, from this size.
+constexpr std::size_t kCopyAheadFrom = 1 << 20;
 
 bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -44,7 +46,11 @@ NumberView::NumberView(QWidget* parent, Qt::Alignment alignment, Kind kind)
     relayout();
 }
 
-NumberView::~NumberView() = default;
+NumberView::~NumberView()
+{
+    if (ownCopy_.valid())
+        ownCopy_.wait();
+}
 
 // ---- content ----------------------------------------------------------------
 
@@ -78,6 +84,11 @@ void NumberView::setEntry(std::shared_ptr<const std::string> text, bool owned)
 {
     if (kind_ == Tape)
         return;
+    if (ownCopy_.valid())
+        ownCopy_.wait();  // it reads the text it was started for
+    ownCopy_ = {};
+    if (kind_ == Editor && !owned && text->size() >= kCopyAheadFrom)
+        ownCopy_ = std::async(std::launch::async, [text] { return std::make_shared<std::string>(*text); });
     Entry& e = entries_.front();
     e.text = std::move(text);
     e.owned = owned;
@@ -91,6 +102,22 @@ void NumberView::setEntry(std::shared_ptr<const std::string> text, bool owned)
 }
 
 const std::string& NumberView::text() const { return kind_ == Tape ? empty_ : *entries_.front().text; }
+
+std::string NumberView::takeText()
+{
+    if (kind_ == Tape)
+        return {};
+    Entry& e = entries_.front();
+    std::string out;
+    if (e.owned && e.text.use_count() == 1)
+        out = std::move(const_cast<std::string&>(*e.text));  // a non-const string made here
+    else if (ownCopy_.valid())
+        out = std::move(*ownCopy_.get());
+    else
+        out = *e.text;
+    setDisplayText(std::string());
+    return out;
+}
 
 QString NumberView::displayText() const { return QString::fromUtf8(bytes(0, length())); }
 
@@ -490,7 +517,7 @@ void NumberView::edit(std::int64_t from, std::int64_t to, std::string_view with)
 {
     Entry& e = entries_.front();
     if (!e.owned || e.text.use_count() != 1) {
-        e.text = std::make_shared<std::string>(*e.text);
+        e.text = ownCopy_.valid() ? ownCopy_.get() : std::make_shared<std::string>(*e.text);
         e.owned = true;
     }
     // Owned: the object is a non-const std::string made here.

@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -47,11 +48,15 @@ public:
 
     // Text and Editor: the whole text. A copy of the bytes, or none when
     // moved in or shared; the view scrolls to the top and the selection is
-    // dropped. The editor copies a shared text on its first edit.
+    // dropped. The editor edits a copy of a shared text, made on another
+    // thread as soon as it is set; the first edit waits for it if need be.
     void setDisplayText(std::string text);
     void setDisplayText(std::shared_ptr<const std::string> text);
     // Text and Editor: the text as held.
     const std::string& text() const;
+    // Text and Editor: hands the text over (moved when the view's own) and
+    // leaves the view empty.
+    std::string takeText();
     // The text as one string, "\n" for every line end; a tape's entries each
     // followed by "\n\n".
     QString displayText() const;
@@ -162,6 +167,7 @@ private:
     std::int64_t anchor_ = 0;
     std::int64_t cursor_ = 0;
     bool selecting_ = false;
+    std::future<std::shared_ptr<std::string>> ownCopy_;  // Editor: of a shared text, being made
     bool caretShown_ = false;
     int blinkTimer_ = 0;
     mutable std::string empty_;

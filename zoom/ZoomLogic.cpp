@@ -24,8 +24,8 @@ BoxSize TextBoxSize(double outerWidth, double outerHeight, double currentHeight)
     return s;
 }
 
-ZoomModel::ZoomModel(std::string readoutText, std::string readoutWords)
-    : readout_(std::move(readoutText)), words_(std::move(readoutWords)), digitCaption_(DigitCountCaption(readout_))
+ZoomModel::ZoomModel(std::shared_ptr<const std::string> readoutText, std::string readoutWords)
+    : readout_(std::move(readoutText)), words_(std::move(readoutWords)), digitCaption_(DigitCountCaption(*readout_))
 {
 }
 

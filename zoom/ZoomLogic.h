@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,12 +52,13 @@ BoxSize TextBoxSize(double outerWidth, double outerHeight, double currentHeight)
 // itself (and the user's edits); the model keeps what the views start from.
 class ZoomModel {
 public:
-    // Form_Load: the digits view of readoutText.
-    ZoomModel(std::string readoutText, std::string readoutWords);
+    // Form_Load: the digits view of readoutText, which the model shares.
+    ZoomModel(std::shared_ptr<const std::string> readoutText, std::string readoutWords);
 
     // What the box shows on choosing the current view: the readout or the
     // words.
-    const std::string& text() const { return numberMode_ != kFalse ? readout_ : words_; }
+    const std::string& text() const { return numberMode_ != kFalse ? *readout_ : words_; }
+    const std::shared_ptr<const std::string>& readout() const { return readout_; }
     const std::string& digitCaption() const { return digitCaption_; }
     Boolean numberMode() const { return numberMode_; }
 
@@ -69,7 +71,7 @@ public:
     std::optional<std::string> unload(std::string boxText) const;
 
 private:
-    std::string readout_;
+    std::shared_ptr<const std::string> readout_;
     std::string words_;
     std::string digitCaption_;
     Boolean numberMode_ = kTrue;

@@ -84,6 +84,7 @@ TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
     for (const auto& r : rows) {
         open(r.readout, r.words);
         z->show();
+        QString shown;  // what the box shows last while the window is open
         for (const char* c = r.script; *c; ++c) {
             if (*c == '#' || *c == '@') {
                 z->findChild<QAction*>(*c == '#' ? "mnuNumber" : "mnuText")->trigger();
@@ -91,12 +92,15 @@ TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
                 box->setCursorPosition(box->length());
                 QTest::keyClick(box, Qt::Key_Backspace);
             } else if (*c == '!') {
+                shown = box->displayText();
                 QTest::keyClick(box, Qt::Key_Escape);
             } else {
                 QTest::keyClick(box, *c);
             }
         }
-        EXPECT_EQ(box->displayText(), r.shown) << r.script;
+        if (z->isVisible())
+            shown = box->displayText();
+        EXPECT_EQ(shown, r.shown) << r.script;
         EXPECT_EQ(caption(), QString::fromStdString(DigitCountCaption(r.readout))) << "in either view";
         z->close();
         EXPECT_EQ(z->writeBack(), r.written) << r.script;
