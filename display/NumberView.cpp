@@ -101,7 +101,11 @@ void NumberView::setEntry(std::shared_ptr<const std::string> text, bool owned)
     viewport()->update();
 }
 
-const std::string& NumberView::text() const { return kind_ == Tape ? empty_ : *entries_.front().text; }
+const std::string& NumberView::text() const
+{
+    static const std::string none;
+    return kind_ == Tape ? none : *entries_.front().text;
+}
 
 std::string NumberView::takeText()
 {

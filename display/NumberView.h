@@ -171,7 +171,6 @@ private:
     std::future<std::shared_ptr<std::string>> ownCopy_;  // Editor: of a shared text, being made
     bool caretShown_ = false;
     int blinkTimer_ = 0;
-    mutable std::string empty_;
 };
 
 }  // namespace display
