@@ -16,17 +16,16 @@
 //
 // Cube root. With c = cbrt(N), r = floor(c) and a root of at least m limbs,
 // take h = floor((m - 2) / 2) limbs and the top T = floor(N / base^(3h)).
-// An approximation y of floor(cbrt(T)) with floor(cbrt(T)) <= y <= that + 1
-// gives x0 = (y + 1) base^h in (c, c + 2 base^h], and one Newton step
-//   x1 = floor((2 x0 + floor(N / x0^2)) / 3)
-//      = floor((2 x0 + floor(floor(N / base^(2h)) / (y + 1)^2)) / 3)
-// lies in [r, r + 1]: (2 x0 + c^3 / x0^2) / 3 >= c by the mean inequality,
-// and it exceeds c by at most (x0 - c)^2 / x0 <= 4 base^(2h) / c <= 4 / 10^9
-// since c >= base^(m - 1) >= base^(2h + 1). The step needs (y + 1)^2 and one
-// division whose quotient has about m limbs; the top is found the same way,
-// down to roots of three limbs or fewer, which Newton's iteration takes from
-// a floating-point start. One cube at the end (and additions) makes the
-// result exact.
+// An approximation y of floor(cbrt(T)) with floor(cbrt(T)) <= y <= that + 3
+// gives x0 = (y + 1) base^h in (c, c + 4 base^h], and one Newton step
+//   x1 = x0 - (x0^3 - N) / (3 x0^2) = (2 x0 + N / x0^2) / 3
+// is at least c by the mean inequality, and exceeds c by at most
+// (x0 - c)^2 / x0 <= 16 base^(2h) / c <= 16 / 10^9, since
+// c >= base^(m - 1) >= base^(2h + 1). The step needs (y + 1)^2, (y + 1)^3
+// and a division whose quotient has only about h limbs (cbrtNear); the top
+// is found the same way, down to roots of three limbs or fewer, which
+// Newton's iteration takes from a floating-point start. One cube at the end
+// (and additions) makes the result exact.
 #include "arith/detail/IntRoot.h"
 
 #include "arith/Cancel.h"
@@ -195,7 +194,29 @@ Limbs cbrtSmall(const Limbs& n)
     }
 }
 
-// y with floor(cbrt(n)) <= y <= floor(cbrt(n)) + 1, n > 0.
+// floor(u / v) or one more, for v > 0: a quotient of k limbs is taken from
+// the top k + 2 limbs of the divisor and the matching top of the dividend.
+// With u = U1 B + u0, v = V1 B + v0 and U1 = q1 V1 + r1, u - (q1 + 1) v < 0
+// and u - (q1 - 1) v > 0 (as q1 < base^k <= V1), so floor(u / v) is q1 or
+// q1 - 1.
+Limbs quotientNear(const Limbs& u, const Limbs& v)
+{
+    if (u.size() < v.size())
+        return {};
+    const std::size_t k = u.size() - v.size() + 1;
+    if (v.size() <= k + 4)
+        return quotientOf(u, v);
+    const std::size_t cut = v.size() - (k + 2);
+    return quotientOf(dropLimbs(u, cut), dropLimbs(v, cut));
+}
+
+// y with r <= y <= r + 3 for r = floor(cbrt(n)), n > 0. The step of the
+// note at the top is taken as x1 = x0 - floor(E / (3 x0^2)) with the excess
+// E = x0^3 - n > 0: the quotient has only about h limbs, and
+// floor(floor(E / base^(2h)) / (3 (y + 1)^2)) found from the top limbs
+// (quotientNear) is at most two below it. So x1 is at least the exact step
+// (at least r) and at most two above it (at most r + 3); the error of the
+// exact step is then at most 16 base^(2h) / c <= 16 / 10^9.
 Limbs cbrtNear(const Limbs& n)
 {
     pollCancel();
@@ -204,12 +225,16 @@ Limbs cbrtNear(const Limbs& n)
         return cbrtSmall(n);
     const std::size_t h = (m - 2) / 2;
     const Limbs z = addLimbs(cbrtNear(dropLimbs(n, 3 * h)), kOne);
-    const Limbs q = quotientOf(dropLimbs(n, 2 * h), multiplyLimbVectors(z, z));
-    const Limbs twice = shiftLimbs(addLimbs(z, z), h);
-    Limbs x;
-    Limbs rem;
-    divModLimbs(addLimbs(twice, q), small(3), x, rem);
-    return x;
+    const Limbs z2 = multiplyLimbVectors(z, z);
+    const Limbs x0 = shiftLimbs(z, h);
+    const Limbs cube = shiftLimbs(multiplyLimbVectors(z2, z), 3 * h);
+    if (compareLimbs(cube, n) <= 0)
+        return x0;  // not reached: x0 is above the root
+    const Limbs excess = dropLimbs(subtractLimbs(cube, n), 2 * h);
+    Limbs step = quotientNear(excess, times(z2, 3));
+    if (!step.empty())
+        step = subtractLimbs(step, kOne);
+    return subtractLimbs(x0, step);
 }
 
 }  // namespace
