@@ -9,6 +9,7 @@ const std::string kRootNegative =
     "Sorry|Critical|OK|Invalid input!   Can't do root operations on Negative numbers";
 const std::string kLogNegative =
     "Sorry|Critical|OK|Invalid input!   Can't do log operations on Negative numbers";
+const std::string kLogZero = "Sorry|Critical|OK|Invalid input!   Can't do log operations on zero";
 const std::string kFactorialNegative =
     "Sorry|Critical|OK|Invalid input!\r\n\r\nCan't do Factorial operations on Negative numbers";
 const std::string kCubeRootQuestion =
@@ -55,13 +56,16 @@ INSTANTIATE_TEST_SUITE_P(Roots, Sequence, ::testing::Values(
     Row{"CubeRootExact", "2 7 | cbrt",
         {.readout = "3.", .tape = Lines{" Cube Root 27 = 3.!"}, .first = "", .effects = kLongRootWork}},
     Row{"CubeRootApproximate", "2 cbrt",
-        {.readout = "1.25992105", .tape = Lines{" Cube Root 2 = 1.25992105~"}}},
+        {.readout = "1.25992104", .tape = Lines{" Cube Root 2 = 1.25992104~"}}},
     Row{"CubeRootThousand", "1 0 0 0 cbrt", {.readout = "10.", .tape = Lines{" Cube Root 1000 = 10.!"}}},
     // Below 1 the readout goes "0.0" then "0.", so the notice is replaced.
     // Fractions below 1 have roots too (the arithmetic scales them).
     Row{"CubeRootBelowOne", "0 . 5 | cbrt",
         {.readout = "0.79370052", .tape = Lines{" Cube Root 0.5 = 0.79370052~"}, .words = "Zero ( and 7937/10,000's )",
          .effects = Lines{"busy", "yield", "notice", "yield", "compute", "readout", "default", "history"}}},
+    // The readout does not change; the words replace the notice all the same.
+    Row{"CubeRootOfOneKeepsReadout", "1 . cbrt",
+        {.readout = "1.", .tape = Lines{" Cube Root 1. = 1.!"}, .words = "One", .readoutWords = "One"}},
     Row{"CubeRootOfAnEighth", "0 . 1 2 5 cbrt", {.readout = "0.5", .tape = Lines{" Cube Root 0.125 = 0.5!"}}},
     Row{"CubeRootZero", "sqrt C cbrt",
         {.readout = "0.", .tape = Lines{" Cube Root 0. = 0.!", " Square Root 0. = 0.!"}, .words = "Zero"}},
@@ -86,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(FactorialLog, Sequence, ::testing::Values(
     Row{"FactorialZeroComputesNothing", "| fact",
         {.readout = "1.", .tape = Lines{"0 Factorial = 1."}, .first = "0",
          .effects = Lines{"readout", "default", "history"}}},
+    Row{"FactorialOfTwoKeepsReadout", "2 . fact",
+        {.readout = "2.", .tape = Lines{"2 Factorial = 2."}, .words = "Two", .readoutWords = "Two"}},
     Row{"FactorialZeroWithZeros", "0 0 0 fact", {.readout = "1.", .tape = Lines{"000 Factorial = 1."}}},
     Row{"FactorialNegative", "- 5 | fact",
         {.readout = "-5", .tape = Lines{}, .first = "", .messages = Lines{kFactorialNegative},
@@ -105,7 +111,13 @@ INSTANTIATE_TEST_SUITE_P(FactorialLog, Sequence, ::testing::Values(
          .messages = Lines{kFactorialTooLarge}, .words = "One Million, One"}},
     Row{"Log", "1 0 0 | log",
         {.readout = "2.", .tape = Lines{"log 100 = 2."}, .first = "2", .effects = kRootWork}},
-    Row{"LogBelowOne", "0 . 5 log", {.readout = "0.", .tape = Lines{"log 0.5 = 0."}}},
+    Row{"LogBelowOne", "0 . 5 log",
+        {.readout = "-0.3010299956639811952", .tape = Lines{"log 0.5 = -0.3010299956639811952"},
+         .first = "-0.3010299956639811952"}},
+    // Zero has no logarithm: the arithmetic refuses it while the pointer is busy.
+    Row{"LogZeroRefused", "0 | log",
+        {.readout = "0", .tape = Lines{}, .first = "", .messages = Lines{kLogZero},
+         .effects = Lines{"busy", "yield", "compute", "message:Sorry", "default"}}},
     Row{"LogNegativeRefused", "- 1 0 log",
         {.readout = "-10", .tape = Lines{}, .messages = Lines{kLogNegative}}}),
     RowName);
