@@ -3,7 +3,7 @@
 #include "arith/BigArithmetic.h"
 
 #include "arith/detail/LimbOps.h"
-#include "platform/Platform.h"
+#include "arith/Messages.h"
 
 #include <algorithm>
 #include <climits>
@@ -13,19 +13,6 @@
 namespace arith {
 
 namespace {
-
-constexpr const char* kDivideByZero = "Error: Divide by Zero.";
-constexpr const char* kDivideTitle = "Big Math(Divide)";
-constexpr const char* kModuloTitle = "Big Math(Modulo)";
-
-bool takeSign(std::string& s)
-{
-    if (!s.empty() && s.front() == '-') {
-        s.erase(0, 1);
-        return true;
-    }
-    return false;
-}
 
 // Length of s once its leading "0" characters are removed (one character
 // always kept), as StripLeadingZeros would leave it.
@@ -41,13 +28,13 @@ std::size_t strippedLength(std::string_view s)
 
 std::string BigDivide(std::string a, std::string b, int& precision)
 {
-    const bool negA = takeSign(a);
-    const bool negB = takeSign(b);
+    const bool negA = detail::takeSign(a);
+    const bool negB = detail::takeSign(b);
     const detail::DecimalParts pa = detail::parseDecimal(a);
     const detail::DecimalParts pb = detail::parseDecimal(b);
     const detail::Limbs divisor = detail::digitsToLimbs(pb.digits);
     if (detail::isZero(divisor)) {
-        platform::showMessage(kDivideByZero, kDivideTitle, platform::Icon::None, platform::Buttons::OK);
+        show(messages::kDivideByZero);
         return "";
     }
     const detail::Limbs dividend = detail::digitsToLimbs(pa.digits);
@@ -81,10 +68,10 @@ std::string BigDivide(std::string a, std::string b, int&& precision)
 
 std::string BigModulo(std::string a, std::string b)
 {
-    const bool negA = takeSign(a);
-    takeSign(b);
+    const bool negA = detail::takeSign(a);
+    detail::takeSign(b);
     if (StripLeadingZeros(b) == "0") {
-        platform::showMessage(kDivideByZero, kModuloTitle, platform::Icon::None, platform::Buttons::OK);
+        show(messages::kModuloByZero);
         return "";
     }
     const detail::Limbs x = detail::digitsToLimbs(detail::parseDecimal(IntegerPart(a)).digits);
@@ -94,7 +81,7 @@ std::string BigModulo(std::string a, std::string b)
         // A divisor below one in magnitude but not written as zero (".5",
         // "0.0"): the quotient of the integer parts is a division by zero,
         // reported as such, and nothing is taken away from a.
-        platform::showMessage(kDivideByZero, kDivideTitle, platform::Icon::None, platform::Buttons::OK);
+        show(messages::kDivideByZero);
         r = x;
     } else {
         detail::Limbs q;

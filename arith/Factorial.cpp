@@ -10,9 +10,9 @@
 #include "arith/BigArithmetic.h"
 
 #include "arith/Cancel.h"
+#include "arith/Messages.h"
 #include "arith/detail/Decimal.h"
 #include "arith/detail/LimbOps.h"
-#include "arith/detail/Refuse.h"
 
 #include <cstdint>
 #include <utility>
@@ -24,13 +24,6 @@ namespace {
 
 using detail::Limb;
 using detail::Limbs;
-
-constexpr const char* kNotANumber = "Invalid input!\r\n\r\nNot a number.";
-constexpr const char* kNegative = "Invalid input!\r\n\r\nCan't do Factorial operations on Negative numbers";
-constexpr const char* kFraction = "Invalid input!\r\n\r\nCan't do Factorial operations on fractions";
-constexpr const char* kTooLarge = "Invalid input!\r\n\r\nFactorials are limited to numbers up to 1,000,000";
-
-using detail::refuse;
 
 Limbs productOfRange(std::uint32_t n)
 {
@@ -67,25 +60,25 @@ std::string BigFactorial(std::string n)
     if (n.empty())
         return "";  // the text of an earlier division by zero
     if (!detail::isDecimalString(n)) {
-        refuse(kNotANumber);
+        show(messages::kFactorialNotANumber);
         return "";
     }
     const detail::DecimalParts parts = detail::parseDecimal(n);
     const std::size_t whole = parts.digits.size() - parts.fraction;
     for (std::size_t i = whole; i < parts.digits.size(); ++i) {
         if (parts.digits[i] != '0') {
-            refuse(kFraction);
+            show(messages::kFactorialFraction);
             return "";
         }
     }
     const std::string digits = StripLeadingZeros(parts.digits.substr(0, whole));
     const bool zero = digits.empty() || digits == "0";
     if (parts.negative && !zero) {
-        refuse(kNegative);
+        show(messages::kFactorialNegative);
         return "";
     }
     if (digits.size() > 7 || (!zero && std::stoul(digits) > kLargestFactorial)) {
-        refuse(kTooLarge);
+        show(messages::kFactorialTooLarge);
         return "";
     }
     const auto value = zero ? 0u : static_cast<std::uint32_t>(std::stoul(digits));

@@ -6,6 +6,7 @@
 // tests read it through Engine::state().
 #pragma once
 
+#include "arith/BigArithmetic.h"
 #include "calc/History.h"
 
 #include <cstdint>
@@ -13,10 +14,11 @@
 
 namespace calc {
 
-// The 16-bit Boolean of the platform: true is -1, false is 0.
-using Boolean = std::int16_t;
-inline constexpr Boolean kTrue = -1;
-inline constexpr Boolean kFalse = 0;
+// The 16-bit Boolean of the platform (true is -1), as the arithmetic's
+// comparisons answer with it.
+using arith::Boolean;
+using arith::kFalse;
+using arith::kTrue;
 
 // Values of CalcState::lastInput (compared exactly; "Ops" and "OPS" differ).
 inline constexpr const char* kInputNone = "NONE";     // nothing entered since start-up or C

@@ -15,8 +15,8 @@
 // time the limb kernels directly, one method against the next, on n-limb
 // operands; these are the figures the dispatch cut-offs were chosen from.
 #include "arith/BigArithmetic.h"
-#include "arith/detail/FastDivide.h"
-#include "arith/detail/FastMultiply.h"
+#include "arith/detail/Division.h"
+#include "arith/detail/Multiplication.h"
 #include "arith/detail/Kernels.h"
 
 #include <benchmark/benchmark.h>
@@ -162,7 +162,6 @@ MEGATALLY_KERNELS("Mul", false, false);
 MEGATALLY_KERNELS("Sqr", true, false);
 MEGATALLY_KERNELS("PortableMul", false, true);
 MEGATALLY_KERNELS("PortableSqr", true, true);
-BENCHMARK(MulKernel<mulSchoolbook, false, false>)->Name("Crossover/Mul/schoolbook")->Apply(mulSizes);
 
 // A 2n-limb dividend by an n-limb divisor.
 template <void (*Div)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*, Limb*)>
@@ -183,7 +182,6 @@ void divSizes(benchmark::internal::Benchmark* b)
         b->Arg(n);
 }
 
-BENCHMARK(DivKernel<divSchoolbook>)->Name("Crossover/Div/schoolbook")->Apply(divSizes);
 BENCHMARK(DivKernel<divBasecase>)->Name("Crossover/Div/basecase")->Apply(divSizes);
 BENCHMARK(DivKernel<divRecursive>)->Name("Crossover/Div/recursive")->Apply(divSizes);
 

@@ -44,6 +44,15 @@ DecimalParts parseDecimal(std::string_view text)
     return p;
 }
 
+bool takeSign(std::string& s)
+{
+    if (!s.empty() && s.front() == '-') {
+        s.erase(0, 1);
+        return true;
+    }
+    return false;
+}
+
 bool isDecimalString(std::string_view text)
 {
     std::size_t i = (!text.empty() && text[0] == '-') ? 1 : 0;

@@ -36,6 +36,9 @@ struct DecimalParts {
 
 DecimalParts parseDecimal(std::string_view text);
 
+// Removes a leading "-" from s; answers whether there was one.
+bool takeSign(std::string& s);
+
 // True when text is a decimal string: optional leading "-", digits, and at
 // most one "." (an empty text and a bare "." or "-" count as well formed).
 bool isDecimalString(std::string_view text);

@@ -4,13 +4,13 @@
 #
 #   arith/bench/scale/run.sh [build dir] [time limit per Python/bc task, s]
 #
-# The build dir (default build/fast) must hold arith/scale_bench, built with
+# The build dir (default build/bench, as in the README) must hold arith/scale_bench, built with
 # benchmarks on (cmake --build <dir> --target scale_bench). The GMP reference
 # is compiled here with gcc -O2 -lgmp; nothing of it goes into the product.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
-build=${1:-$root/build/fast}
+build=${1:-$root/build/bench}
 limit=${2:-600}
 bench="$build/arith/scale_bench"
 [ -x "$bench" ] || { echo "no $bench: build the scale_bench target first" >&2; exit 2; }

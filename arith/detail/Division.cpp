@@ -10,18 +10,16 @@
 // Both methods first scale dividend and divisor by d = floor(10^9 / (top
 // divisor limb + 1)), which makes the top divisor limb at least 10^9 / 2
 // without changing the quotient; the remainder is scaled back at the end.
-#include "arith/detail/FastDivide.h"
+#include "arith/detail/Division.h"
 
 #include "arith/Cancel.h"
-#include "arith/detail/FastLimbOps.h"
+#include "arith/detail/LimbLoops.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace arith::detail {
-
-using namespace fast;
 
 namespace {
 
@@ -33,10 +31,12 @@ using i64 = std::int64_t;
 // may have a non-zero top limb.
 void knuth(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* q, Limb* r)
 {
+    ARITH_ASSERT(nu >= n && n >= 2 && v[n - 1] >= kBase / 2);
     std::vector<Limb> w(u, u + nu);
     w.push_back(0);
     const u64 vTop = v[n - 1], vNext = v[n - 2];
     for (std::size_t j = nu - n + 1; j-- > 0;) {
+        pollCancel();  // a quotient limb is n multiply-subtracts: the poll is noise
         Limb* x = w.data() + j;  // the window x[0 .. n], below v * 10^9
         u64 num = u64(x[n]) * kBase + x[n - 1];
         u64 qhat = num / vTop;
@@ -79,6 +79,7 @@ void decrement(Limb* x, std::size_t n)
 // A[0 .. n+m) by the normalised B[0 .. n), m <= n: Q[0 .. m+1), R[0 .. n).
 void recDivRem(const Limb* A, std::size_t na, const Limb* B, std::size_t n, Limb* Q, Limb* R)
 {
+    ARITH_ASSERT(na >= n && na - n <= n && B[n - 1] >= kBase / 2);
     const std::size_t m = na - n;
     if (m < kDivRecursiveThreshold || n < 2) {
         knuth(A, na, B, n, Q, R);
@@ -126,74 +127,81 @@ void recDivRem(const Limb* A, std::size_t na, const Limb* B, std::size_t n, Limb
     addInto(Q, m + 1, Q0.data(), Q0.size());
 }
 
-// Scales u and v by d as described at the top; returns d.
-Limb normalise(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, std::vector<Limb>& un,
-               std::vector<Limb>& vn)
+// The divideLimbs contract, checked in builds with assertions.
+void checkContract([[maybe_unused]] const Limb* u, [[maybe_unused]] std::size_t nu, [[maybe_unused]] const Limb* v,
+                   [[maybe_unused]] std::size_t nv, [[maybe_unused]] const Limb* q, [[maybe_unused]] const Limb* r)
 {
-    const Limb d = kBase / (v[nv - 1] + 1);
-    un.resize(nu + 1);
-    un[nu] = mulLimb(un.data(), u, nu, d);
-    vn.resize(nv);
-    mulLimb(vn.data(), v, nv, d);  // no carry: v * d < 10^(9 nv)
-    return d;
+    [[maybe_unused]] const std::size_t nq = nu - nv + 1;
+    ARITH_ASSERT(nv >= 1 && nu >= nv && v[nv - 1] != 0);
+    ARITH_ASSERT(disjoint(q, nq, u, nu) && disjoint(q, nq, v, nv));
+    ARITH_ASSERT(disjoint(r, nv, u, nu) && disjoint(r, nv, v, nv) && disjoint(q, nq, r, nv));
 }
 
-void divideByLimb(const Limb* u, std::size_t nu, Limb v, Limb* q, Limb* r)
+// Runs a division method on the operands scaled by d (see the top): un has
+// nu + 1 limbs and vn is normalised. The method writes the quotient of those
+// (nu - nv + 2 limbs, the top one zero) and the scaled remainder.
+using ScaledMethod = void (*)(const Limb* un, std::size_t nun, const Limb* vn, std::size_t nv, Limb* q, Limb* r);
+
+void divideScaled(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r,
+                  ScaledMethod method)
 {
-    r[0] = divLimb(q, u, nu, v);
+    checkContract(u, nu, v, nv, q, r);
+    if (nv == 1) {
+        r[0] = divLimb(q, u, nu, v[0]);
+        return;
+    }
+    const Limb d = kBase / (v[nv - 1] + 1);
+    std::vector<Limb> un(nu + 1), vn(nv), qq(nu - nv + 2), rr(nv);
+    un[nu] = mulLimb(un.data(), u, nu, d);
+    mulLimb(vn.data(), v, nv, d);  // no carry: v * d < 10^(9 nv)
+    method(un.data(), nu + 1, vn.data(), nv, qq.data(), rr.data());
+    ARITH_ASSERT(qq[nu - nv + 1] == 0);
+    std::copy(qq.begin(), qq.begin() + (nu - nv + 1), q);
+    divLimb(r, rr.data(), nv, d);
+}
+
+// The normalised B[0 .. n) into A[0 .. na) a block of quotient limbs at a
+// time from the top, each block as long as the divisor (the first one the
+// rest); the remainder of a block heads the next one's dividend, so every
+// block quotient fits its length. The top n limbs of A are below B (A is a
+// dividend scaled by d), so the quotient's top limb q[na - n] is zero.
+void divideInBlocks(const Limb* A, std::size_t na, const Limb* B, std::size_t n, Limb* q, Limb* r)
+{
+    ARITH_ASSERT(cmpLimbs(A + na - n, n, B, n) < 0);
+    const std::size_t total = na - n;  // quotient limbs below the zero top one
+    q[total] = 0;
+    std::size_t pos = total;               // quotient limbs still to find: q[0 .. pos)
+    std::size_t first = total % n;
+    if (first == 0) first = n;
+    std::vector<Limb> block(2 * n), Qb(n + 1), rem(n, 0);
+    bool started = false;
+    while (pos > 0) {
+        const std::size_t len = started ? n : first;
+        pos -= len;
+        // block = rem * X^len + A[pos .. pos + len), or the top n + len
+        // limbs of A for the first block.
+        if (!started) std::copy(A + pos, A + pos + len + n, block.begin());
+        else {
+            std::copy(A + pos, A + pos + len, block.begin());
+            std::copy(rem.begin(), rem.end(), block.begin() + len);
+        }
+        recDivRem(block.data(), n + len, B, n, Qb.data(), rem.data());
+        std::copy(Qb.begin(), Qb.begin() + len, q + pos);
+        started = true;
+    }
+    std::copy(rem.begin(), rem.end(), r);
 }
 
 }  // namespace
 
 void divBasecase(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r)
 {
-    if (nv == 1) {
-        divideByLimb(u, nu, v[0], q, r);
-        return;
-    }
-    std::vector<Limb> un, vn;
-    const Limb d = normalise(u, nu, v, nv, un, vn);
-    // un has nu + 1 limbs, so the quotient comes out with one extra (zero) limb.
-    std::vector<Limb> qq(nu - nv + 2), rr(nv);
-    knuth(un.data(), un.size(), vn.data(), nv, qq.data(), rr.data());
-    std::copy(qq.begin(), qq.begin() + (nu - nv + 1), q);
-    divLimb(r, rr.data(), nv, d);
+    divideScaled(u, nu, v, nv, q, r, knuth);
 }
 
 void divRecursive(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r)
 {
-    if (nv == 1) {
-        divideByLimb(u, nu, v[0], q, r);
-        return;
-    }
-    std::vector<Limb> un, vn;
-    const Limb d = normalise(u, nu, v, nv, un, vn);
-    const std::size_t n = nv;
-    const std::size_t total = nu - nv + 1;  // quotient limbs; un = total + n limbs
-
-    // Blocks of quotient limbs from the top: the first takes total mod n (or
-    // n), every later one n. The dividend below each block's window is below
-    // X^len * vn, so every block quotient fits in its len limbs.
-    std::size_t pos = total;  // quotient limbs still to find: q[0 .. pos)
-    std::size_t first = total % n;
-    if (first == 0) first = n;
-    std::vector<Limb> A(2 * n), Qb(n + 1), rem(n, 0);
-    bool started = false;
-    while (pos > 0) {
-        const std::size_t len = started ? n : first;
-        pos -= len;
-        // A = rem * X^len + un[pos .. pos + len), or the top n + len limbs
-        // of un for the first block.
-        if (!started) std::copy(un.begin() + pos, un.begin() + pos + len + n, A.begin());
-        else {
-            std::copy(un.begin() + pos, un.begin() + pos + len, A.begin());
-            std::copy(rem.begin(), rem.end(), A.begin() + len);
-        }
-        recDivRem(A.data(), n + len, vn.data(), n, Qb.data(), rem.data());
-        std::copy(Qb.begin(), Qb.begin() + len, q + pos);
-        started = true;
-    }
-    divLimb(r, rem.data(), n, d);
+    divideScaled(u, nu, v, nv, q, r, divideInBlocks);
 }
 
 void divideLimbs(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r)
