@@ -30,15 +30,15 @@ std::string BigDivide(std::string a, std::string b, int& precision)
 {
     const bool negA = detail::takeSign(a);
     const bool negB = detail::takeSign(b);
-    const detail::DecimalParts pa = detail::parseDecimal(a);
-    const detail::DecimalParts pb = detail::parseDecimal(b);
-    const detail::Limbs divisor = detail::digitsToLimbs(pb.digits);
+    const detail::DecimalRuns ra(a), rb(b);
+    const std::size_t fa = ra.fraction().size(), fb = rb.fraction().size();
+    const detail::Limbs divisor = rb.limbs(fb);
     if (detail::isZero(divisor)) {
         show(messages::kDivideByZero);
         return "";
     }
-    const detail::Limbs dividend = detail::digitsToLimbs(pa.digits);
-    if (detail::isZero(dividend))
+    if (ra.whole().find_first_not_of('0') == std::string_view::npos &&
+        ra.fraction().find_first_not_of('0') == std::string_view::npos)
         return "0";
 
     // At least ten places, and more when the divisor is longer than the
@@ -54,11 +54,10 @@ std::string BigDivide(std::string a, std::string b, int& precision)
     // 2 fa + precision places is floor(A * 10^(fa + fb + precision) / B),
     // read with that many places.
     const std::size_t p = static_cast<std::size_t>(places);
-    const std::size_t scale = pa.fraction + pb.fraction + p;
     detail::Limbs q;
     detail::Limbs r;
-    detail::divModLimbs(detail::shiftLeftDecimal(dividend, scale), divisor, q, r);
-    return detail::formatDecimal(negA != negB, q, 2 * pa.fraction + p);
+    detail::divModLimbs(ra.limbs(2 * fa + fb + p), divisor, q, r);
+    return detail::formatDecimal(negA != negB, q, 2 * fa + p);
 }
 
 std::string BigDivide(std::string a, std::string b, int&& precision)

@@ -46,17 +46,20 @@ void knuth(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* q,
             rhat += vTop;
             if (rhat >= kBase) break;
         }
-        // x -= qhat * v
-        u64 carry = 0;
+        // x -= qhat * v. The products' high and low halves do not depend on
+        // one another, so the only chain from limb to limb is the borrow
+        // (0, 1 or 2), a compare and an add long.
+        u64 prevHigh = 0;
         i64 borrow = 0;
         for (std::size_t i = 0; i < n; ++i) {
-            u64 p = qhat * v[i] + carry;
-            carry = p / kBase;
-            i64 s = i64(x[i]) - i64(p - carry * kBase) - borrow;
-            borrow = s < 0;
-            x[i] = Limb(s + (borrow ? i64(kBase) : 0));
+            const u64 p = qhat * v[i];
+            const u64 high = p / kBase;
+            const i64 s = i64(x[i]) - i64(p - high * kBase) - i64(prevHigh) - borrow;  // > -2 * 10^9 - 1
+            borrow = i64(s < 0) + i64(s < -i64(kBase));
+            x[i] = Limb(s + borrow * i64(kBase));
+            prevHigh = high;
         }
-        i64 top = i64(x[n]) - i64(carry) - borrow;
+        i64 top = i64(x[n]) - i64(prevHigh) - borrow;
         if (top < 0) {
             // qhat was one too large: add v back (the carry cancels top).
             --qhat;
