@@ -41,16 +41,33 @@ namespace {
 
 using u64 = std::uint64_t;
 
-// Rows of a added into 64-bit columns before the columns are carried: a
-// carried column is below 10^9, and 16 products below (10^9-1)^2 on top of
-// it stay below 1.6e19 + 10^9 < 2^64.
+// Rows of a added into 64-bit columns before the columns are settled: a
+// settled column is below 10^9 + 2^64 / 10^9 < 2 * 10^10, and with one high
+// part more (see settleColumns) below 4 * 10^10; 16 products below
+// (10^9-1)^2 on top of that stay below 1.6e19 + 4e10 < 2^64.
 constexpr std::size_t kRowsPerCarry = 16;
 
-void carryColumns(u64* col, std::size_t from, std::size_t n)
+// Keeps the columns col[from .. to) small without a chain from column to
+// column: each keeps its low nine digits and takes the high part of the one
+// below it; col[to] takes the last high part. The value is unchanged.
+void settleColumns(u64* col, std::size_t from, std::size_t to)
+{
+    u64 high = 0;
+    for (std::size_t k = from; k < to; ++k) {
+        const u64 t = col[k];
+        const u64 h = t / kBase;
+        col[k] = t - h * kBase + high;
+        high = h;
+    }
+    col[to] += high;
+}
+
+// Carries col[0 .. n) into limbs below 10^9, the one pass with a chain.
+void carryColumns(u64* col, std::size_t n)
 {
     u64 c = 0;
-    for (std::size_t k = from; k < n; ++k) {
-        u64 t = col[k] + c;
+    for (std::size_t k = 0; k < n; ++k) {
+        const u64 t = col[k] + c;
         c = t / kBase;
         col[k] = t - c * kBase;
     }
@@ -230,8 +247,11 @@ void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, L
         pollCancel();  // a block is 16 rows of na multiply-adds: the poll is noise
         std::size_t i1 = std::min(nb, i0 + kRowsPerCarry);
         for (std::size_t i = i0; i < i1; ++i) row(col + i, a, na, b[i]);
-        carryColumns(col, i0, n);
+        // The block's rows reached columns i0 .. i1 - 2 + na; the last
+        // column, n - 1, is only ever a carry, so settling stops below it.
+        if (i1 < nb) settleColumns(col, i0, i1 - 1 + na);
     }
+    carryColumns(col, n);
     for (std::size_t k = 0; k < n; ++k) out[k] = Limb(col[k]);
 }
 
