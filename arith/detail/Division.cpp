@@ -27,17 +27,17 @@ using u64 = std::uint64_t;
 using i64 = std::int64_t;
 
 // Knuth's algorithm D on a normalised divisor (v[n-1] >= 10^9 / 2):
-// q[0 .. nu-n+1) and r[0 .. n) for u[0 .. nu), nu >= n >= 2. The quotient
-// may have a non-zero top limb.
-void knuth(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* q, Limb* r)
+// q[0 .. nu-n+1) and r[0 .. n) for u[0 .. nu), nu >= n >= 2, working in
+// w[0 .. nu+1). The quotient may have a non-zero top limb.
+void knuthIn(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* q, Limb* r, Limb* w)
 {
     ARITH_ASSERT(nu >= n && n >= 2 && v[n - 1] >= kBase / 2);
-    std::vector<Limb> w(u, u + nu);
-    w.push_back(0);
+    std::copy(u, u + nu, w);
+    w[nu] = 0;
     const u64 vTop = v[n - 1], vNext = v[n - 2];
     for (std::size_t j = nu - n + 1; j-- > 0;) {
         pollCancel();  // a quotient limb is n multiply-subtracts: the poll is noise
-        Limb* x = w.data() + j;  // the window x[0 .. n], below v * 10^9
+        Limb* x = w + j;  // the window x[0 .. n], below v * 10^9
         u64 num = u64(x[n]) * kBase + x[n - 1];
         u64 qhat = num / vTop;
         u64 rhat = num - qhat * vTop;
@@ -69,7 +69,13 @@ void knuth(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* q,
         x[n] = Limb(top);
         q[j] = Limb(qhat);
     }
-    std::copy(w.begin(), w.begin() + n, r);
+    std::copy(w, w + n, r);
+}
+
+void knuth(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* q, Limb* r)
+{
+    std::vector<Limb> w(nu + 1);
+    knuthIn(u, nu, v, n, q, r, w.data());
 }
 
 // x[0 .. n) -= 1 (x > 0).
@@ -79,55 +85,76 @@ void decrement(Limb* x, std::size_t n)
     subFrom(x, n, &one, 1);
 }
 
-// A[0 .. n+m) by the normalised B[0 .. n), m <= n: Q[0 .. m+1), R[0 .. n).
-void recDivRem(const Limb* A, std::size_t na, const Limb* B, std::size_t n, Limb* Q, Limb* R)
+// The limbs of working memory recDivRem takes for na limbs by n limbs: its
+// own pieces and, after them, the larger of what its two halves take.
+std::size_t recScratch(std::size_t na, std::size_t n)
+{
+    const std::size_t m = na - n;
+    if (m < kDivRecursiveThreshold || n < 2) return na + 1;
+    const std::size_t k = m / 2;
+    const std::size_t own = (m - k + 1) + (n - k) + (n + k + 1) + (m + 1) + (k + 1) + (n - k) + (n + 1);
+    return own + std::max(recScratch(na - 2 * k, n - k), recScratch(n, n - k));
+}
+
+// A[0 .. n+m) by the normalised B[0 .. n), m <= n: Q[0 .. m+1), R[0 .. n),
+// in the working memory s of recScratch(na, n) limbs.
+void recDivRem(const Limb* A, std::size_t na, const Limb* B, std::size_t n, Limb* Q, Limb* R, Limb* s)
 {
     ARITH_ASSERT(na >= n && na - n <= n && B[n - 1] >= kBase / 2);
     const std::size_t m = na - n;
     if (m < kDivRecursiveThreshold || n < 2) {
-        knuth(A, na, B, n, Q, R);
+        knuthIn(A, na, B, n, Q, R, s);
         return;
     }
+    pollCancel();
     const std::size_t k = m / 2;
     const Limb* B0 = B;      // k limbs
     const Limb* B1 = B + k;  // n - k limbs, normalised like B
+    auto take = [&s](std::size_t len) {
+        Limb* p = s;
+        s += len;
+        return p;
+    };
+    Limb* Q1 = take(m - k + 1);
+    Limb* R1 = take(n - k);
+    Limb* Ap = take(n + k + 1);
+    Limb* P = take(m + 1);
+    Limb* Q0 = take(k + 1);
+    Limb* R0 = take(n - k);
+    Limb* App = take(n + 1);
 
     // (Q1, R1) = (A div X^2) divided by B1, X = 10^(9k).
-    std::vector<Limb> Q1(m - k + 1), R1(n - k);
-    recDivRem(A + 2 * k, na - 2 * k, B1, n - k, Q1.data(), R1.data());
+    recDivRem(A + 2 * k, na - 2 * k, B1, n - k, Q1, R1, s);
 
     // A' = R1 * X^2 + (A mod X^2) - Q1 * B0 * X, in n + k + 1 limbs.
-    std::vector<Limb> Ap(n + k + 1, 0);
-    std::copy(A, A + 2 * k, Ap.begin());
-    std::copy(R1.begin(), R1.end(), Ap.begin() + 2 * k);
-    std::vector<Limb> P(Q1.size() + k);
-    multiplyLimbs(Q1.data(), Q1.size(), B0, k, P.data());
-    Limb borrow = subFrom(Ap.data() + k, n + 1, P.data(), normLen(P.data(), P.size()));
+    std::copy(A, A + 2 * k, Ap);
+    std::copy(R1, R1 + (n - k), Ap + 2 * k);
+    Ap[n + k] = 0;
+    multiplyLimbs(Q1, m - k + 1, B0, k, P);
+    Limb borrow = subFrom(Ap + k, n + 1, P, normLen(P, m + 1));
     while (borrow) {
-        decrement(Q1.data(), Q1.size());
-        borrow -= addInto(Ap.data() + k, n + 1, B, n);
+        decrement(Q1, m - k + 1);
+        borrow -= addInto(Ap + k, n + 1, B, n);
     }
 
     // (Q0, R0) = (A' div X) divided by B1.
-    std::vector<Limb> Q0(k + 1), R0(n - k);
-    recDivRem(Ap.data() + k, n, B1, n - k, Q0.data(), R0.data());
+    recDivRem(Ap + k, n, B1, n - k, Q0, R0, s);
 
     // A'' = R0 * X + (A' mod X) - Q0 * B0, in n + 1 limbs.
-    std::vector<Limb> App(n + 1, 0);
-    std::copy(Ap.begin(), Ap.begin() + k, App.begin());
-    std::copy(R0.begin(), R0.end(), App.begin() + k);
-    P.assign(Q0.size() + k, 0);
-    multiplyLimbs(Q0.data(), Q0.size(), B0, k, P.data());
-    borrow = subFrom(App.data(), n + 1, P.data(), normLen(P.data(), P.size()));
+    std::copy(Ap, Ap + k, App);
+    std::copy(R0, R0 + (n - k), App + k);
+    App[n] = 0;
+    multiplyLimbs(Q0, k + 1, B0, k, P);
+    borrow = subFrom(App, n + 1, P, normLen(P, 2 * k + 1));
     while (borrow) {
-        decrement(Q0.data(), Q0.size());
-        borrow -= addInto(App.data(), n + 1, B, n);
+        decrement(Q0, k + 1);
+        borrow -= addInto(App, n + 1, B, n);
     }
 
-    std::copy(App.begin(), App.begin() + n, R);
+    std::copy(App, App + n, R);
     std::fill(Q, Q + m + 1, 0);
-    std::copy(Q1.begin(), Q1.end(), Q + k);
-    addInto(Q, m + 1, Q0.data(), Q0.size());
+    std::copy(Q1, Q1 + (m - k + 1), Q + k);
+    addInto(Q, m + 1, Q0, k + 1);
 }
 
 // The divideLimbs contract, checked in builds with assertions.
@@ -176,7 +203,9 @@ void divideInBlocks(const Limb* A, std::size_t na, const Limb* B, std::size_t n,
     std::size_t pos = total;               // quotient limbs still to find: q[0 .. pos)
     std::size_t first = total % n;
     if (first == 0) first = n;
+    // Working memory for every block, sized once.
     std::vector<Limb> block(2 * n), Qb(n + 1), rem(n, 0);
+    std::vector<Limb> scratch(std::max(recScratch(n + first, n), recScratch(2 * n, n)));
     bool started = false;
     while (pos > 0) {
         const std::size_t len = started ? n : first;
@@ -188,7 +217,7 @@ void divideInBlocks(const Limb* A, std::size_t na, const Limb* B, std::size_t n,
             std::copy(A + pos, A + pos + len, block.begin());
             std::copy(rem.begin(), rem.end(), block.begin() + len);
         }
-        recDivRem(block.data(), n + len, B, n, Qb.data(), rem.data());
+        recDivRem(block.data(), n + len, B, n, Qb.data(), rem.data(), scratch.data());
         std::copy(Qb.begin(), Qb.begin() + len, q + pos);
         started = true;
     }
