@@ -6,19 +6,18 @@
 // tests read it through Engine::state().
 #pragma once
 
-#include "arith/BigArithmetic.h"
 #include "calc/History.h"
+#include "platform/Boolean.h"
 
 #include <cstdint>
 #include <string>
 
 namespace calc {
 
-// The 16-bit Boolean of the platform (true is -1), as the arithmetic's
-// comparisons answer with it.
-using arith::Boolean;
-using arith::kFalse;
-using arith::kTrue;
+// The 16-bit Boolean of the platform: true is -1, false is 0.
+using platform::Boolean;
+using platform::kFalse;
+using platform::kTrue;
 
 // Values of CalcState::lastInput (compared exactly; "Ops" and "OPS" differ).
 inline constexpr const char* kInputNone = "NONE";     // nothing entered since start-up or C
