@@ -14,9 +14,9 @@
 // second. Closing the window meanwhile cancels the work, then closes.
 #pragma once
 
-#include "app/DisplayBox.h"
 #include "app/ThreadWorker.h"
 #include "calc/Engine.h"
+#include "display/NumberView.h"
 
 #include <QMainWindow>
 
@@ -55,6 +55,7 @@ private:
     void focusSetFocusButton() override;
     void readoutChanged(const std::string& readoutText) override;
     void historyPrepended(const std::string& line) override;
+    void historyTrimmed(std::size_t removed, const std::string& notice) override;
     std::optional<std::string> showZoom(const std::string& readoutText,
                                         const std::string& readoutWords) override;
 
@@ -75,9 +76,9 @@ private:
     ThreadWorker worker_;
     calc::Engine engine_;
 
-    DisplayBox* txtReadout_ = nullptr;
-    DisplayBox* lbltxtNum_ = nullptr;
-    TapeBox* txtHistory_ = nullptr;
+    display::NumberView* txtReadout_ = nullptr;
+    display::NumberView* lbltxtNum_ = nullptr;
+    display::NumberView* txtHistory_ = nullptr;
     std::array<QPushButton*, 10> number_{};
     std::array<QPushButton*, 5> operator_{};
     QPushButton* cancelEntry_ = nullptr;
