@@ -3,6 +3,7 @@
 // Geometry is in twips (1/1440 inch), as the window's design.
 #pragma once
 
+#include "platform/Boolean.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
@@ -10,9 +11,9 @@
 
 namespace about {
 
-using Boolean = std::int16_t;  // true is -1
-inline constexpr Boolean kTrue = -1;
-inline constexpr Boolean kFalse = 0;
+using platform::Boolean;  // true is -1
+using platform::kFalse;
+using platform::kTrue;
 
 inline constexpr double kClientWidth = 8085;
 inline constexpr double kShortHeight = 4755;  // outer height, opens at this

@@ -1,7 +1,14 @@
-// Signed addition and subtraction, exact, in one pass over the limbs.
+// Signed addition and subtraction, exact: each text is read once straight
+// into limbs at the common scale, the limbs are added or subtracted in place
+// in one pass, and the result is written once.
 #include "arith/BigArithmetic.h"
 
+#include "arith/detail/Decimal.h"
+#include "arith/detail/LimbLoops.h"
 #include "arith/detail/LimbOps.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace arith {
 
@@ -10,27 +17,27 @@ namespace {
 // a + b, or a - b when subtract is set. A zero result is "0", never "-0".
 std::string addSigned(const std::string& textA, const std::string& textB, bool subtract)
 {
-    detail::Scaled a = detail::toScaled(textA);
-    detail::Scaled b = detail::toScaled(textB);
-    if (subtract)
-        b.negative = !b.negative;
-    detail::alignScales(a, b);
+    const detail::DecimalRuns ra(textA), rb(textB);
+    const std::size_t scale = std::max(ra.fraction().size(), rb.fraction().size());
+    detail::Limbs a = ra.limbs(scale), b = rb.limbs(scale);
+    bool negA = ra.negative();
+    bool negB = rb.negative() != subtract;
 
-    detail::Scaled sum;
-    sum.scale = a.scale;
-    if (a.negative == b.negative) {
-        sum.mag = detail::addLimbs(a.mag, b.mag);
-        sum.negative = a.negative;
-    } else if (detail::compareLimbs(a.mag, b.mag) >= 0) {
-        sum.mag = detail::subtractLimbs(a.mag, b.mag);
-        sum.negative = a.negative;
-    } else {
-        sum.mag = detail::subtractLimbs(b.mag, a.mag);
-        sum.negative = b.negative;
+    // The sum lands in a: the longer magnitude for a sum, the larger one for
+    // a difference.
+    const int order = detail::compareLimbs(a, b);
+    if (order < 0) {
+        std::swap(a, b);
+        std::swap(negA, negB);
     }
-    if (detail::isZero(sum.mag))
-        sum.negative = false;
-    return detail::formatDecimal(sum);
+    if (negA == negB) {
+        a.push_back(0);
+        a.back() = detail::addArrays(a.data(), a.data(), a.size() - 1, b.data(), b.size());
+    } else {
+        detail::subArrays(a.data(), a.data(), a.size(), b.data(), b.size());
+    }
+    detail::trimLimbs(a);
+    return detail::formatDecimal(negA && !detail::isZero(a), a, scale);
 }
 
 }  // namespace

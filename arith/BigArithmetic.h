@@ -21,15 +21,17 @@
 // fraction digits.
 #pragma once
 
+#include "platform/Boolean.h"
+
 #include <cstdint>
 #include <string>
 
 namespace arith {
 
 // The comparisons answer with the platform's 16-bit Boolean: true is -1.
-using Boolean = std::int16_t;
-inline constexpr Boolean kTrue = -1;
-inline constexpr Boolean kFalse = 0;
+using platform::Boolean;
+using platform::kFalse;
+using platform::kTrue;
 
 // ---- Comparisons and normalisation ------------------------------------
 // Each comparison removes a leading "-" from both of the caller's variables

@@ -12,16 +12,6 @@ namespace {
 
 enum class Relation { Less, LessOrEqual, Greater, GreaterOrEqual };
 
-// Removes a leading "-" from s; answers whether there was one.
-bool takeSign(std::string& s)
-{
-    if (!s.empty() && s.front() == '-') {
-        s.erase(0, 1);
-        return true;
-    }
-    return false;
-}
-
 // Compares the magnitudes that two texts stand for: -1, 0 or 1. A further
 // "-" in front (from text such as "--5") plays no part here.
 int compareMagnitudes(std::string_view a, std::string_view b)
@@ -58,8 +48,8 @@ int compareMagnitudes(std::string_view a, std::string_view b)
 
 Boolean compare(std::string& a, std::string& b, Relation relation)
 {
-    const bool negA = takeSign(a);
-    const bool negB = takeSign(b);
+    const bool negA = detail::takeSign(a);
+    const bool negB = detail::takeSign(b);
     const bool wantsLess = relation == Relation::Less || relation == Relation::LessOrEqual;
     if (negA && !negB)
         return wantsLess ? kTrue : kFalse;
@@ -100,7 +90,7 @@ Boolean BigGreaterOrEqual(std::string& a, std::string& b) { return compare(a, b,
 
 std::string BigAbsolute(std::string a)
 {
-    takeSign(a);
+    detail::takeSign(a);
     return a;
 }
 

@@ -3,7 +3,7 @@
 #include "arith/BigArithmetic.h"
 
 #include "arith/detail/LimbOps.h"
-#include "platform/Platform.h"
+#include "arith/Messages.h"
 
 #include <algorithm>
 #include <climits>
@@ -13,19 +13,6 @@
 namespace arith {
 
 namespace {
-
-constexpr const char* kDivideByZero = "Error: Divide by Zero.";
-constexpr const char* kDivideTitle = "Big Math(Divide)";
-constexpr const char* kModuloTitle = "Big Math(Modulo)";
-
-bool takeSign(std::string& s)
-{
-    if (!s.empty() && s.front() == '-') {
-        s.erase(0, 1);
-        return true;
-    }
-    return false;
-}
 
 // Length of s once its leading "0" characters are removed (one character
 // always kept), as StripLeadingZeros would leave it.
@@ -41,17 +28,17 @@ std::size_t strippedLength(std::string_view s)
 
 std::string BigDivide(std::string a, std::string b, int& precision)
 {
-    const bool negA = takeSign(a);
-    const bool negB = takeSign(b);
-    const detail::DecimalParts pa = detail::parseDecimal(a);
-    const detail::DecimalParts pb = detail::parseDecimal(b);
-    const detail::Limbs divisor = detail::digitsToLimbs(pb.digits);
+    const bool negA = detail::takeSign(a);
+    const bool negB = detail::takeSign(b);
+    const detail::DecimalRuns ra(a), rb(b);
+    const std::size_t fa = ra.fraction().size(), fb = rb.fraction().size();
+    const detail::Limbs divisor = rb.limbs(fb);
     if (detail::isZero(divisor)) {
-        platform::showMessage(kDivideByZero, kDivideTitle, platform::Icon::None, platform::Buttons::OK);
+        show(messages::kDivideByZero);
         return "";
     }
-    const detail::Limbs dividend = detail::digitsToLimbs(pa.digits);
-    if (detail::isZero(dividend))
+    if (ra.whole().find_first_not_of('0') == std::string_view::npos &&
+        ra.fraction().find_first_not_of('0') == std::string_view::npos)
         return "0";
 
     // At least ten places, and more when the divisor is longer than the
@@ -67,11 +54,10 @@ std::string BigDivide(std::string a, std::string b, int& precision)
     // 2 fa + precision places is floor(A * 10^(fa + fb + precision) / B),
     // read with that many places.
     const std::size_t p = static_cast<std::size_t>(places);
-    const std::size_t scale = pa.fraction + pb.fraction + p;
     detail::Limbs q;
     detail::Limbs r;
-    detail::divModLimbs(detail::shiftLeftDecimal(dividend, scale), divisor, q, r);
-    return detail::formatDecimal(negA != negB, q, 2 * pa.fraction + p);
+    detail::divModLimbs(ra.limbs(2 * fa + fb + p), divisor, q, r);
+    return detail::formatDecimal(negA != negB, q, 2 * fa + p);
 }
 
 std::string BigDivide(std::string a, std::string b, int&& precision)
@@ -81,10 +67,10 @@ std::string BigDivide(std::string a, std::string b, int&& precision)
 
 std::string BigModulo(std::string a, std::string b)
 {
-    const bool negA = takeSign(a);
-    takeSign(b);
+    const bool negA = detail::takeSign(a);
+    detail::takeSign(b);
     if (StripLeadingZeros(b) == "0") {
-        platform::showMessage(kDivideByZero, kModuloTitle, platform::Icon::None, platform::Buttons::OK);
+        show(messages::kModuloByZero);
         return "";
     }
     const detail::Limbs x = detail::digitsToLimbs(detail::parseDecimal(IntegerPart(a)).digits);
@@ -94,7 +80,7 @@ std::string BigModulo(std::string a, std::string b)
         // A divisor below one in magnitude but not written as zero (".5",
         // "0.0"): the quotient of the integer parts is a division by zero,
         // reported as such, and nothing is taken away from a.
-        platform::showMessage(kDivideByZero, kDivideTitle, platform::Icon::None, platform::Buttons::OK);
+        show(messages::kDivideByZero);
         r = x;
     } else {
         detail::Limbs q;

@@ -4,6 +4,7 @@
 #include "arith/Cancel.h"
 #include "arith/detail/LimbOps.h"
 #include "arith/detail/Limits.h"
+#include "arith/Messages.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -13,14 +14,6 @@
 namespace arith {
 
 namespace {
-
-constexpr const char* kFractionalText = "Fractional Powers are not supported!";
-constexpr const char* kPowerTitle = "Megatally";
-
-void warn(const char* text)
-{
-    platform::showMessage(text, kPowerTitle, platform::Icon::Exclamation, platform::Buttons::OK);
-}
 
 // Removes trailing fraction zeros from mag * 10^-scale (the value is kept).
 void dropFractionZeros(detail::Scaled& x)
@@ -105,7 +98,7 @@ bool BigPowerTooLarge(const std::string& base, const std::string& exponent)
 std::string BigPower(std::string base, std::string exponent)
 {
     if (exponent.find('.') != std::string::npos) {
-        warn(kFractionalText);
+        show(messages::kFractionalPower);
         return "0";
     }
     const detail::Scaled e = detail::toScaled(exponent);
@@ -132,7 +125,7 @@ std::string BigPower(std::string base, std::string exponent)
         } else {
             const double n = exponentValue(e.mag);
             if (estimatedDigits(n, x) > static_cast<double>(detail::kMaxPowerDigits)) {
-                warn(detail::kPowerTooLargeText);
+                show(messages::kPowerTooLarge);
                 return "0";
             }
             const auto count = static_cast<std::uint64_t>(n);

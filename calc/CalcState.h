@@ -7,6 +7,7 @@
 #pragma once
 
 #include "calc/History.h"
+#include "platform/Boolean.h"
 
 #include <cstdint>
 #include <string>
@@ -14,9 +15,9 @@
 namespace calc {
 
 // The 16-bit Boolean of the platform: true is -1, false is 0.
-using Boolean = std::int16_t;
-inline constexpr Boolean kTrue = -1;
-inline constexpr Boolean kFalse = 0;
+using platform::Boolean;
+using platform::kFalse;
+using platform::kTrue;
 
 // Values of CalcState::lastInput (compared exactly; "Ops" and "OPS" differ).
 inline constexpr const char* kInputNone = "NONE";     // nothing entered since start-up or C

@@ -4,6 +4,7 @@
 #include "calc/Engine.h"
 
 #include "arith/BigArithmetic.h"
+#include "arith/Messages.h"
 #include "calc/Format.h"
 #include "calc/ResultLength.h"
 #include "platform/Platform.h"
@@ -24,13 +25,7 @@ constexpr std::size_t kFactorialQuestionLength = 3;
 // Pi and e are fixed texts shorter than this.
 constexpr double kConstantDigits = 64;
 
-constexpr const char* kSorryTitle = "Sorry";
 constexpr const char* kYikesTitle = "Yikes!";
-constexpr const char* kRootNegativeText =
-    "Invalid input!   Can't do root operations on Negative numbers";
-constexpr const char* kLogNegativeText = "Invalid input!   Can't do log operations on Negative numbers";
-constexpr const char* kFactorialNegativeText =
-    "Invalid input!\r\n\r\nCan't do Factorial operations on Negative numbers";
 constexpr const char* kCubeRootQuestion =
     "This operation could take a long time to complete.  Are you sure you want to continue?";
 constexpr const char* kFactorialQuestion =
@@ -95,8 +90,7 @@ void Engine::computeRoot(const char* name, const std::string& x, int power, cons
 void Engine::cmdSquareRoot_Click()
 {
     if (startsWithMinus(state_.readoutText)) {
-        platform::showMessage(kRootNegativeText, kSorryTitle, platform::Icon::Critical,
-                              platform::Buttons::OK);
+        arith::show(arith::messages::kRootNegative);
         return;
     }
     const std::string x = RemoveCommas(state_.readoutText);
@@ -117,8 +111,7 @@ void Engine::cmdSquareRoot_Click()
 void Engine::cmdCubeRoot_Click()
 {
     if (startsWithMinus(state_.readoutText)) {
-        platform::showMessage(kRootNegativeText, kSorryTitle, platform::Icon::Critical,
-                              platform::Buttons::OK);
+        arith::show(arith::messages::kRootNegative);
         return;
     }
     const std::string x = RemoveCommas(state_.readoutText);
@@ -150,8 +143,7 @@ void Engine::cmdCubeRoot_Click()
 void Engine::cmdFactorial_Click()
 {
     if (startsWithMinus(state_.readoutText)) {
-        platform::showMessage(kFactorialNegativeText, kSorryTitle, platform::Icon::Critical,
-                              platform::Buttons::OK);
+        arith::show(arith::messages::kFactorialNegative);
         return;
     }
     const std::string n = arith::IntegerPart(ToOperand(state_.readoutText));
@@ -197,8 +189,7 @@ void Engine::cmdLog_Click()
     // The logarithm of a negative number has no value; it is refused like
     // the roots instead of giving a wrong number.
     if (startsWithMinus(state_.readoutText)) {
-        platform::showMessage(kLogNegativeText, kSorryTitle, platform::Icon::Critical,
-                              platform::Buttons::OK);
+        arith::show(arith::messages::kLogNegative);
         return;
     }
     setBusy(true);

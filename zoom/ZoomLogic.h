@@ -3,6 +3,8 @@
 // Geometry is in twips (1/1440 inch), as the window's design.
 #pragma once
 
+#include "platform/Boolean.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -11,9 +13,9 @@
 
 namespace zoom {
 
-using Boolean = std::int16_t;  // true is -1
-inline constexpr Boolean kTrue = -1;
-inline constexpr Boolean kFalse = 0;
+using platform::Boolean;  // true is -1
+using platform::kFalse;
+using platform::kTrue;
 
 // Design geometry: the client area below the menu bar, the label and the
 // text box, and the outer size less client size of the window's frame

@@ -2,14 +2,14 @@
 # Runs the core benchmark (Google Benchmark, 3 repetitions, medians) and a
 # GMP mpz program doing the same work with decimal text in and out, and
 # prints our time, GMP's time and the ratio.
-#   arith/bench/core_compare.sh [build-dir]      (default build/arith-core)
+#   arith/bench/core_compare.sh [build-dir]      (default build/bench)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-$root/build/arith-core}"
+build="${1:-$root/build/bench}"
 here="$root/arith/bench"
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
 cmake --build "$build" --target core_bench -j2 >/dev/null 2>&1
 bench="$build/arith/core_bench"

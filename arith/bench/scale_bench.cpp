@@ -2,8 +2,12 @@
 //
 //   Scale/Multiply/N    BigMultiply of two N-digit numbers
 //   Scale/Divide/N      BigDivide of a 2N-digit by an N-digit number to N places
+//   Scale/Add/N         BigAdd of two N-digit numbers with fractions of
+//   Scale/Subtract/N    different lengths, and BigSubtract of the same
+//   Scale/Floor/N       the least any of these can do: read both N-digit
+//                       texts once and write a text as long as the sum
 //   Scale/Power2        BigPower("2", "1000000")
-//   Scale/Factorial     BigFactorial("100000")
+//   Scale/Factorial/N   BigFactorial of N
 //
 // The operands are read from $MEGATALLY_SCALE_INPUTS/<name>.txt when that
 // variable is set (arith/bench/scale/run.sh writes them there, so that the
@@ -15,12 +19,13 @@
 // time the limb kernels directly, one method against the next, on n-limb
 // operands; these are the figures the dispatch cut-offs were chosen from.
 #include "arith/BigArithmetic.h"
-#include "arith/detail/FastDivide.h"
-#include "arith/detail/FastMultiply.h"
+#include "arith/detail/Division.h"
+#include "arith/detail/Multiplication.h"
 #include "arith/detail/Kernels.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -77,7 +82,13 @@ void Multiply(benchmark::State& state)
     }
     keep("mul_" + std::to_string(n), p);
 }
-BENCHMARK(Multiply)->Name("Scale/Multiply")->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Multiply)
+    ->Name("Scale/Multiply")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->Unit(benchmark::kMillisecond);
 
 void Divide(benchmark::State& state)
 {
@@ -92,7 +103,56 @@ void Divide(benchmark::State& state)
     }
     keep("div_" + std::to_string(n), q);
 }
-BENCHMARK(Divide)->Name("Scale/Divide")->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Divide)->Name("Scale/Divide")->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// N digits in all, the point after `whole` of them.
+std::string withPoint(std::string digits, std::size_t whole)
+{
+    digits.insert(whole, 1, '.');
+    return digits;
+}
+
+// The two addends of N digits: one with half of them after the point, one
+// with three more after it.
+std::string addend(char which, std::size_t n)
+{
+    const std::string name = std::string("add_") + which + "_" + std::to_string(n);
+    if (const char* dir = std::getenv("MEGATALLY_SCALE_INPUTS"); dir && std::ifstream(std::string(dir) + "/" + name + ".txt"))
+        return operand(name, n, 0);
+    return which == 'a' ? withPoint(randomDigits(n, 5), n / 2) : withPoint(randomDigits(n, 6), n / 2 - 3);
+}
+
+template <std::string (*Op)(std::string, std::string)>
+void AddOrSubtract(benchmark::State& state, const char* task)
+{
+    const std::size_t n = std::size_t(state.range(0));
+    const std::string a = addend('a', n), b = addend('b', n);
+    std::string s;
+    for (auto _ : state) {
+        s = Op(a, b);
+        benchmark::DoNotOptimize(s.data());
+    }
+    keep(task + std::to_string(n), s);
+}
+void Add(benchmark::State& state) { AddOrSubtract<arith::BigAdd>(state, "add_"); }
+void Subtract(benchmark::State& state) { AddOrSubtract<arith::BigSubtract>(state, "sub_"); }
+BENCHMARK(Add)->Name("Scale/Add")->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Subtract)->Name("Scale/Subtract")->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+// Reads every character of both texts (counting the points) and writes a
+// fresh text one longer than the longer of them: the floor for any
+// text-in, text-out addition.
+void Floor(benchmark::State& state)
+{
+    const std::size_t n = std::size_t(state.range(0));
+    const std::string a = addend('a', n), b = addend('b', n);
+    for (auto _ : state) {
+        const auto points = std::count(a.begin(), a.end(), '.') + std::count(b.begin(), b.end(), '.');
+        std::string out(std::max(a.size(), b.size()) + 1, char('0' + points));
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(Floor)->Name("Scale/Floor")->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 
 void Power2(benchmark::State& state)
 {
@@ -107,14 +167,15 @@ BENCHMARK(Power2)->Name("Scale/Power2")->Unit(benchmark::kMillisecond);
 
 void Factorial(benchmark::State& state)
 {
+    const std::string n = std::to_string(state.range(0));
     std::string f;
     for (auto _ : state) {
-        f = arith::BigFactorial("100000");
+        f = arith::BigFactorial(n);
         benchmark::DoNotOptimize(f.data());
     }
-    keep("fact", f);
+    keep("fact_" + n, f);
 }
-BENCHMARK(Factorial)->Name("Scale/Factorial")->Unit(benchmark::kMillisecond);
+BENCHMARK(Factorial)->Name("Scale/Factorial")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // ---- kernels, one method against the next --------------------------------
 
@@ -162,7 +223,6 @@ MEGATALLY_KERNELS("Mul", false, false);
 MEGATALLY_KERNELS("Sqr", true, false);
 MEGATALLY_KERNELS("PortableMul", false, true);
 MEGATALLY_KERNELS("PortableSqr", true, true);
-BENCHMARK(MulKernel<mulSchoolbook, false, false>)->Name("Crossover/Mul/schoolbook")->Apply(mulSizes);
 
 // A 2n-limb dividend by an n-limb divisor.
 template <void (*Div)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*, Limb*)>
@@ -183,7 +243,6 @@ void divSizes(benchmark::internal::Benchmark* b)
         b->Arg(n);
 }
 
-BENCHMARK(DivKernel<divSchoolbook>)->Name("Crossover/Div/schoolbook")->Apply(divSizes);
 BENCHMARK(DivKernel<divBasecase>)->Name("Crossover/Div/basecase")->Apply(divSizes);
 BENCHMARK(DivKernel<divRecursive>)->Name("Crossover/Div/recursive")->Apply(divSizes);
 

@@ -36,6 +36,9 @@ struct DecimalParts {
 
 DecimalParts parseDecimal(std::string_view text);
 
+// Removes a leading "-" from s; answers whether there was one.
+bool takeSign(std::string& s);
+
 // True when text is a decimal string: optional leading "-", digits, and at
 // most one "." (an empty text and a bare "." or "-" count as well formed).
 bool isDecimalString(std::string_view text);
@@ -63,8 +66,32 @@ struct Scaled {
     std::size_t scale = 0;
 };
 
-// parseDecimal followed by digitsToLimbs; scale is the fraction count.
-Scaled toScaled(std::string_view text);
+// A decimal text read once: its sign and its digit runs before and after
+// the point, still in the text (or, for text that is not well formed, in a
+// cleaned copy). Not copyable: the runs point into it.
+class DecimalRuns {
+public:
+    explicit DecimalRuns(std::string_view text);
+    DecimalRuns(const DecimalRuns&) = delete;
+    DecimalRuns& operator=(const DecimalRuns&) = delete;
+
+    bool negative() const { return negative_; }
+    std::string_view whole() const { return whole_; }
+    std::string_view fraction() const { return fraction_; }
+
+    // The value's digits times 10^(scale - fraction().size()) as a trimmed
+    // limb vector; scale >= fraction().size().
+    Limbs limbs(std::size_t scale) const;
+
+private:
+    bool negative_ = false;
+    std::string_view whole_, fraction_;
+    std::string cleaned_;  // the digits when characters had to be skipped
+};
+
+// The text as a scaled number; scale is the fraction count, or atLeastScale
+// when that is larger (the magnitude then carries the extra zeros).
+Scaled toScaled(std::string_view text, std::size_t atLeastScale = 0);
 
 // The normal-form decimal string of (-1)^negative * mag * 10^-scale: no
 // leading zeros (".5" below one), no trailing fraction zeros, no bare point,

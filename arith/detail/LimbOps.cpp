@@ -1,77 +1,29 @@
 #include "arith/detail/LimbOps.h"
 
+#include "arith/detail/LimbLoops.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace arith::detail {
 
-namespace {
-
-using Wide = std::uint64_t;
-constexpr Wide kB = kBase;
-
-constexpr Limb kPow10[kLimbDigits] = {1,      10,      100,      1000,     10000,
-                                      100000, 1000000, 10000000, 100000000};
-
-}  // namespace
-
-int compareLimbs(const Limbs& a, const Limbs& b)
-{
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    for (std::size_t i = a.size(); i-- > 0;) {
-        if (a[i] != b[i])
-            return a[i] < b[i] ? -1 : 1;
-    }
-    return 0;
-}
+int compareLimbs(const Limbs& a, const Limbs& b) { return cmpLimbs(a.data(), a.size(), b.data(), b.size()); }
 
 Limbs addLimbs(const Limbs& a, const Limbs& b)
 {
     const Limbs& lo = a.size() < b.size() ? a : b;
     const Limbs& hi = a.size() < b.size() ? b : a;
     Limbs out(hi.size() + 1);
-    Limb carry = 0;
-    std::size_t i = 0;
-    for (; i < lo.size(); ++i) {
-        Limb s = hi[i] + lo[i] + carry;  // < 2 * 10^9 + 1 < 2^32
-        carry = s >= kBase ? 1 : 0;
-        out[i] = carry ? s - kBase : s;
-    }
-    for (; i < hi.size(); ++i) {
-        Limb s = hi[i] + carry;
-        carry = s >= kBase ? 1 : 0;
-        out[i] = carry ? s - kBase : s;
-    }
-    out[i] = carry;
+    out[hi.size()] = addArrays(out.data(), hi.data(), hi.size(), lo.data(), lo.size());
     trimLimbs(out);
     return out;
 }
 
 Limbs subtractLimbs(const Limbs& a, const Limbs& b)
 {
+    ARITH_ASSERT(compareLimbs(a, b) >= 0);
     Limbs out(a.size());
-    Limb borrow = 0;
-    std::size_t i = 0;
-    for (; i < b.size(); ++i) {
-        const Limb sub = b[i] + borrow;
-        if (a[i] >= sub) {
-            out[i] = a[i] - sub;
-            borrow = 0;
-        } else {
-            out[i] = a[i] + kBase - sub;
-            borrow = 1;
-        }
-    }
-    for (; i < a.size(); ++i) {
-        if (a[i] >= borrow) {
-            out[i] = a[i] - borrow;
-            borrow = 0;
-        } else {
-            out[i] = a[i] + kBase - borrow;
-            borrow = 1;
-        }
-    }
+    subArrays(out.data(), a.data(), a.size(), b.data(), b.size());
     trimLimbs(out);
     return out;
 }
@@ -93,13 +45,7 @@ Limbs shiftLeftDecimal(const Limbs& a, std::size_t k)
     const std::size_t whole = k / kLimbDigits;
     const Limb m = kPow10[k % kLimbDigits];
     Limbs out(whole + a.size() + 1, 0);
-    Wide carry = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const Wide t = static_cast<Wide>(a[i]) * m + carry;
-        out[whole + i] = static_cast<Limb>(t % kB);
-        carry = t / kB;
-    }
-    out[whole + a.size()] = static_cast<Limb>(carry);
+    out[whole + a.size()] = mulLimb(out.data() + whole, a.data(), a.size(), m);
     trimLimbs(out);
     return out;
 }

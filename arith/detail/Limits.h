@@ -11,7 +11,4 @@ namespace arith::detail {
 // text alone is a quarter of a gigabyte.
 inline constexpr std::uint64_t kMaxPowerDigits = std::uint64_t{1} << 28;  // 268,435,456
 
-inline constexpr const char* kPowerTooLargeText =
-    "This power is too large to compute: its result would have more than 268,435,456 digits.";
-
 }  // namespace arith::detail

@@ -13,7 +13,8 @@ case $task in
   div_*) n=${task#div_}
          printf 'scale=%s\na=%s\nb=%s\na/b\n' "$n" "$(cat "$in/div_a_$n.txt")" "$(cat "$in/div_b_$n.txt")" > "$prog" ;;
   pow2)  printf '2^1000000\n' > "$prog" ;;
-  fact)  printf 'f=1\nfor (i=2; i<=100000; i++) f*=i\nf\n' > "$prog" ;;
+  fact_*) n=${task#fact_}
+         printf 'f=1\nfor (i=2; i<=%s; i++) f*=i\nf\n' "$n" > "$prog" ;;
   *) echo "unknown task $task" >&2; exit 2 ;;
 esac
 start=$(date +%s.%N)

@@ -1,6 +1,7 @@
-// The cancel flag and the polls in the schoolbook kernels.
+// The cancel flag and the polls in the basecase kernels.
 #include "arith/Cancel.h"
-#include "arith/detail/Kernels.h"
+#include "arith/detail/Division.h"
+#include "arith/detail/Multiplication.h"
 #include "arith/tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +70,7 @@ TEST(CancelFlag, HooksSeeEveryPollOfThreadsWithAFlag)
 
 // 10^10 limb steps each: minutes without the polls. Cancelled at their
 // fifth poll, they stop there.
-TEST(CancelKernels, SchoolbookProductAndDivisionStopAtThePollThatSeesTheFlag)
+TEST(CancelKernels, BasecaseProductAndDivisionStopAtThePollThatSeesTheFlag)
 {
     const std::size_t n = 100'000;
     const std::vector<Limb> a(2 * n, 123456789u), b(n, 987654321u);
@@ -78,8 +79,8 @@ TEST(CancelKernels, SchoolbookProductAndDivisionStopAtThePollThatSeesTheFlag)
         const char* name;
         std::function<void()> work;
     } rows[] = {
-        {"mulSchoolbook", [&] { mulSchoolbook(a.data(), n, b.data(), n, out.data()); }},
-        {"divSchoolbook", [&] { divSchoolbook(a.data(), 2 * n, b.data(), n, q.data(), r.data()); }},
+        {"mulBasecase", [&] { mulBasecase(a.data(), n, b.data(), n, out.data()); }},
+        {"divBasecase", [&] { divBasecase(a.data(), 2 * n, b.data(), n, q.data(), r.data()); }},
     };
     for (const auto& row : rows) {
         const arith_test::Outcome o = arith_test::cancelAtPoll(row.work, 5);
@@ -89,7 +90,7 @@ TEST(CancelKernels, SchoolbookProductAndDivisionStopAtThePollThatSeesTheFlag)
     // The kernels still work afterwards: 999999999 * 999999999 = 999999998 000000001.
     const Limb x[] = {999999999u};
     Limb p[2];
-    mulSchoolbook(x, 1, x, 1, p);
+    mulBasecase(x, 1, x, 1, p);
     EXPECT_EQ(p[0], 1u);
     EXPECT_EQ(p[1], 999999998u);
 }

@@ -1,5 +1,6 @@
 // BigPowerTooLarge answers exactly for the powers BigPower refuses.
 #include "arith/BigArithmetic.h"
+#include "arith/Messages.h"
 #include "arith/detail/Limits.h"
 #include "platform/fake/FakePlatform.h"
 
@@ -24,7 +25,7 @@ TEST(PowerBound, PredicateMatchesTheRefusal)
         EXPECT_EQ(BigPowerTooLarge(r.base, r.exponent), r.tooLarge) << r.base << " ^ " << r.exponent;
         platform::FakePlatform fake;
         const std::string power = BigPower(r.base, r.exponent);
-        const bool refused = !fake.messages.empty() && fake.messages[0].text == detail::kPowerTooLargeText;
+        const bool refused = !fake.messages.empty() && fake.messages[0].text == messages::kPowerTooLarge.text;
         EXPECT_EQ(refused, r.tooLarge) << r.base << " ^ " << r.exponent;
         if (refused) {
             EXPECT_EQ(power, "0");

@@ -1,7 +1,7 @@
 // The division methods behind divideLimbs, one entry point each so that
 // tests and benchmarks can compare them. Both take the divideLimbs contract:
 // q[0 .. nu-nv+1) and r[0 .. nv) for u[0 .. nu) / v[0 .. nv), nu >= nv >= 1,
-// v[nv-1] != 0, outputs not overlapping the inputs.
+// v[nv-1] != 0, outputs not overlapping the inputs or each other.
 #pragma once
 
 #include "arith/detail/Kernels.h"
@@ -11,7 +11,7 @@
 namespace arith::detail {
 
 // Quotient limbs below which the recursive division hands a block to the
-// long division (see FastDivide.cpp).
+// long division (see Division.cpp).
 inline constexpr std::size_t kDivRecursiveThreshold = 40;
 
 // Long division a limb at a time (Knuth's algorithm D), O(nv * (nu-nv+1)).

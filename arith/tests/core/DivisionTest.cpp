@@ -4,10 +4,11 @@
 // largest scaling) or 10^9 - 1 (none), runs of zero limbs, exact quotients
 // and remainders one below the divisor, dividends just below and at the
 // divisor.
-#include "arith/detail/FastDivide.h"
-#include "arith/detail/FastMultiply.h"
+#include "arith/detail/Division.h"
+#include "arith/detail/Multiplication.h"
 #include "arith/detail/Kernels.h"
 #include "arith/detail/LimbOps.h"
+#include "arith/tests/core/Reference.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +69,7 @@ Operands make(std::size_t nu, std::size_t nv, Shape shape, std::uint32_t seed)
         // at an extreme.
         Limbs q = randomLimbs(nu - nv, rng);
         o.u.assign(nu, 0);
-        mulSchoolbook(o.v.data(), nv, q.data(), q.size(), o.u.data());
+        arith_test::mulSchoolbook(o.v.data(), nv, q.data(), q.size(), o.u.data());
         if (shape == Shape::ExactMinusOne) {
             std::size_t i = 0;
             while (o.u[i] == 0) o.u[i++] = kBase - 1;
@@ -120,7 +121,7 @@ TEST(FastDivide, EveryMethodMatchesSchoolbook)
             const Operands o = make(sz.nu, sz.nv, shape, seed++);
             const std::size_t nq = sz.nu - sz.nv + 1;
             Limbs wantQ(nq), wantR(sz.nv);
-            divSchoolbook(o.u.data(), sz.nu, o.v.data(), sz.nv, wantQ.data(), wantR.data());
+            arith_test::divSchoolbook(o.u.data(), sz.nu, o.v.data(), sz.nv, wantQ.data(), wantR.data());
             for (const MethodCase& m : kMethods) {
                 Limbs q(nq, 5), r(sz.nv, 5);
                 m.fn(o.u.data(), sz.nu, o.v.data(), sz.nv, q.data(), r.data());

@@ -11,7 +11,7 @@
 
 namespace arith::detail {
 
-// Cut-offs in limbs of the shorter operand (see FastMultiply.cpp for how
+// Cut-offs in limbs of the shorter operand (see Multiplication.cpp for how
 // they were measured). Sizes below `karatsuba` use mulBasecase, sizes from
 // `ntt` on the transform. The basecase rows and the transform run several
 // lanes at a time where the processor can (vectorLoops()), which changes

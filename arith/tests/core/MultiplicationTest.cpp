@@ -1,8 +1,9 @@
 // The fast multiplication methods against the schoolbook product, on sizes
 // just below, at and above every cut-off, on unbalanced operands and on
 // operands made of all-9 limbs, zero limbs, leading zeros and zero.
-#include "arith/detail/FastMultiply.h"
+#include "arith/detail/Multiplication.h"
 #include "arith/detail/Kernels.h"
+#include "arith/tests/core/Reference.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ Limbs make(std::size_t n, Fill fill, std::uint32_t seed)
 Limbs schoolbook(const Limbs& a, const Limbs& b)
 {
     Limbs out(a.size() + b.size());
-    mulSchoolbook(a.data(), a.size(), b.data(), b.size(), out.data());
+    arith_test::mulSchoolbook(a.data(), a.size(), b.data(), b.size(), out.data());
     return out;
 }
 

@@ -12,7 +12,7 @@
 //     p3 = 943718401 = 225 * 2^22 + 1
 // whose product is about 6.3e26 > 6.3e24, so the Chinese remainder theorem
 // gives every c_k exactly.
-#include "arith/detail/FastMultiply.h"
+#include "arith/detail/Multiplication.h"
 
 #include <algorithm>
 #include <atomic>
@@ -214,6 +214,15 @@ __attribute__((target("avx2"))) inline VMont vmont(const Mont& m)
     return VMont{_mm256_set1_epi32(int(m.p)), _mm256_set1_epi32(int(m.pinv))};
 }
 
+// The twiddles of level h (4 or 2) repeated across the eight lanes: the
+// lane pattern of the three innermost levels.
+__attribute__((target("avx2"))) inline __m256i levelTwiddles(const u32* t, int h)
+{
+    alignas(32) u32 lanes[8];
+    for (int i = 0; i < 8; ++i) lanes[i] = t[h + i % h];
+    return _mm256_load_si256(reinterpret_cast<const __m256i*>(lanes));
+}
+
 __attribute__((target("avx2"))) void forwardAvx2(u32* a, std::size_t n, const Mont m, const u32* tw)
 {
     const VMont vm = vmont(m);
@@ -237,10 +246,7 @@ __attribute__((target("avx2"))) void forwardAvx2(u32* a, std::size_t n, const Mo
     // The last three levels (h = 4, 2, 1) inside each group of eight: the
     // partner of every lane comes from a lane swap, the sum stays in the
     // lower lane of each pair and the twiddled difference in the upper one.
-    const __m256i w4 = _mm256_setr_epi32(int(tw[4]), int(tw[5]), int(tw[6]), int(tw[7]), int(tw[4]),
-                                         int(tw[5]), int(tw[6]), int(tw[7]));
-    const __m256i w2 = _mm256_setr_epi32(int(tw[2]), int(tw[3]), int(tw[2]), int(tw[3]), int(tw[2]),
-                                         int(tw[3]), int(tw[2]), int(tw[3]));
+    const __m256i w4 = levelTwiddles(tw, 4), w2 = levelTwiddles(tw, 2);
     for (std::size_t s = 0; s < n; s += 8) {
         __m256i x = load(a + s);
         __m256i sw = _mm256_permute2x128_si256(x, x, 0x01);
@@ -262,10 +268,7 @@ __attribute__((target("avx2"))) void inverseAvx2(u32* a, std::size_t n, const Mo
     }
     // The first three levels (h = 1, 2, 4) inside each group of eight, the
     // mirror image of the end of forwardAvx2.
-    const __m256i w4 = _mm256_setr_epi32(int(itw[4]), int(itw[5]), int(itw[6]), int(itw[7]), int(itw[4]),
-                                         int(itw[5]), int(itw[6]), int(itw[7]));
-    const __m256i w2 = _mm256_setr_epi32(int(itw[2]), int(itw[3]), int(itw[2]), int(itw[3]), int(itw[2]),
-                                         int(itw[3]), int(itw[2]), int(itw[3]));
+    const __m256i w4 = levelTwiddles(itw, 4), w2 = levelTwiddles(itw, 2);
     for (std::size_t s = 0; s < n; s += 8) {
         __m256i x = load(a + s);
         __m256i sw = _mm256_shuffle_epi32(x, 0xB1);

@@ -12,7 +12,8 @@
 // until they fit.
 //
 // The cut-offs were chosen with the Crossover benchmarks of
-// arith/bench/scale_bench.cpp on the development machine (AMD EPYC, AVX2):
+// arith/bench/scale_bench.cpp (arith/bench/cutoffs.cpp prints them for the
+// machine it runs on) on the development machine (AMD EPYC, AVX2):
 // each is where one level of the faster method, its sub-products going back
 // through this dispatcher, starts to beat the method below it. With vector
 // loops the basecase costs about 0.4 ns a limb product and the transform
@@ -21,10 +22,10 @@
 // so Toom-3 is left for products beyond the transform's length. With the
 // portable loops (no AVX2) Karatsuba leads from 40 limbs, Toom-3 from about
 // 320 and the transform from about 1200 (900 for squares).
-#include "arith/detail/FastMultiply.h"
+#include "arith/detail/Multiplication.h"
 
 #include "arith/Cancel.h"
-#include "arith/detail/FastLimbOps.h"
+#include "arith/detail/LimbLoops.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -36,22 +37,37 @@
 
 namespace arith::detail {
 
-using namespace fast;
-
 namespace {
 
 using u64 = std::uint64_t;
 
-// Rows of a added into 64-bit columns before the columns are carried: a
-// carried column is below 10^9, and 16 products below (10^9-1)^2 on top of
-// it stay below 1.6e19 + 10^9 < 2^64.
+// Rows of a added into 64-bit columns before the columns are settled: a
+// settled column is below 10^9 + 2^64 / 10^9 < 2 * 10^10, and with one high
+// part more (see settleColumns) below 4 * 10^10; 16 products below
+// (10^9-1)^2 on top of that stay below 1.6e19 + 4e10 < 2^64.
 constexpr std::size_t kRowsPerCarry = 16;
 
-void carryColumns(u64* col, std::size_t from, std::size_t n)
+// Keeps the columns col[from .. to) small without a chain from column to
+// column: each keeps its low nine digits and takes the high part of the one
+// below it; col[to] takes the last high part. The value is unchanged.
+void settleColumns(u64* col, std::size_t from, std::size_t to)
+{
+    u64 high = 0;
+    for (std::size_t k = from; k < to; ++k) {
+        const u64 t = col[k];
+        const u64 h = t / kBase;
+        col[k] = t - h * kBase + high;
+        high = h;
+    }
+    col[to] += high;
+}
+
+// Carries col[0 .. n) into limbs below 10^9, the one pass with a chain.
+void carryColumns(u64* col, std::size_t n)
 {
     u64 c = 0;
-    for (std::size_t k = from; k < n; ++k) {
-        u64 t = col[k] + c;
+    for (std::size_t k = 0; k < n; ++k) {
+        const u64 t = col[k] + c;
         c = t / kBase;
         col[k] = t - c * kBase;
     }
@@ -60,6 +76,19 @@ void carryColumns(u64* col, std::size_t from, std::size_t n)
 bool isSquare(const Limb* a, std::size_t na, const Limb* b, std::size_t nb)
 {
     return a == b && na == nb;
+}
+
+// Puts the longer operand first and checks the contract every method
+// shares; answers whether the product is a square.
+bool prepare(const Limb*& a, std::size_t& na, const Limb*& b, std::size_t& nb, [[maybe_unused]] const Limb* out)
+{
+    if (na < nb) {
+        std::swap(a, b);
+        std::swap(na, nb);
+    }
+    ARITH_ASSERT(nb >= 1);
+    ARITH_ASSERT(disjoint(out, na + nb, a, na) && disjoint(out, na + nb, b, nb));
+    return isSquare(a, na, b, nb);
 }
 
 // ---- Signed numbers for the Toom-3 interpolation ---------------------------
@@ -93,7 +122,7 @@ Signed addMag(const Signed& x, const Signed& y, bool negX, bool negY)
         const auto& big = p.size() >= q.size() ? p : q;
         const auto& small = p.size() >= q.size() ? q : p;
         r.mag.resize(big.size() + 1);
-        r.mag[big.size()] = addLimbs(r.mag.data(), big.data(), big.size(), small.data(), small.size());
+        r.mag[big.size()] = addArrays(r.mag.data(), big.data(), big.size(), small.data(), small.size());
         r.neg = negX;
     } else {
         int c = cmpLimbs(p.data(), p.size(), q.data(), q.size());
@@ -101,7 +130,7 @@ Signed addMag(const Signed& x, const Signed& y, bool negX, bool negY)
         const auto& big = c > 0 ? p : q;
         const auto& small = c > 0 ? q : p;
         r.mag.resize(big.size());
-        subLimbs(r.mag.data(), big.data(), big.size(), small.data(), small.size());
+        subArrays(r.mag.data(), big.data(), big.size(), small.data(), small.size());
         r.neg = c > 0 ? negX : negY;
     }
     r.trim();
@@ -194,10 +223,7 @@ __attribute__((target("avx2"))) void addRowAvx2(u64* col, const Limb* a, std::si
 
 void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
-    if (na < nb) {
-        std::swap(a, b);
-        std::swap(na, nb);
-    }
+    prepare(a, na, b, nb, out);
     if (nb == 1) {
         out[na] = mulLimb(out, a, na, b[0]);
         return;
@@ -218,20 +244,20 @@ void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, L
     if (vectorLoops()) row = addRowAvx2;
 #endif
     for (std::size_t i0 = 0; i0 < nb; i0 += kRowsPerCarry) {
+        pollCancel();  // a block is 16 rows of na multiply-adds: the poll is noise
         std::size_t i1 = std::min(nb, i0 + kRowsPerCarry);
         for (std::size_t i = i0; i < i1; ++i) row(col + i, a, na, b[i]);
-        carryColumns(col, i0, n);
+        // The block's rows reached columns i0 .. i1 - 2 + na; the last
+        // column, n - 1, is only ever a carry, so settling stops below it.
+        if (i1 < nb) settleColumns(col, i0, i1 - 1 + na);
     }
+    carryColumns(col, n);
     for (std::size_t k = 0; k < n; ++k) out[k] = Limb(col[k]);
 }
 
 void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
-    if (na < nb) {
-        std::swap(a, b);
-        std::swap(na, nb);
-    }
-    const bool square = isSquare(a, na, b, nb);
+    const bool square = prepare(a, na, b, nb, out);
     // a = a1*X + a0, b = b1*X + b0 with X = B^m. The middle coefficient is
     // a0*b1 + a1*b0 = z0 + z2 - (a0 - a1)(b0 - b1).
     const std::size_t m = (na + 1) / 2;
@@ -250,14 +276,14 @@ void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, 
     Limb* t = db + lb0;          // da * db, m + lb0 limbs
     Limb* mid = t + m + lb0;     // z0 + z2 -/+ t, n - m + 1 limbs
     bool negA = cmpLimbs(a, m, a + m, la1) < 0;
-    if (negA) subLimbs(da, a + m, la1, a, normLen(a, m));  // a1 > a0: a1 fits in la1 limbs
-    else subLimbs(da, a, m, a + m, la1);
+    if (negA) subArrays(da, a + m, la1, a, normLen(a, m));  // a1 > a0: a1 fits in la1 limbs
+    else subArrays(da, a, m, a + m, la1);
     bool negB = negA;
     if (!square) {
         const Limb* b1 = b + lb0;  // b1 is empty when b fits in m limbs
         negB = cmpLimbs(b, lb0, b1, lb1) < 0;
-        if (negB) subLimbs(db, b1, lb1, b, normLen(b, lb0));
-        else subLimbs(db, b, lb0, b1, lb1);
+        if (negB) subArrays(db, b1, lb1, b, normLen(b, lb0));
+        else subArrays(db, b, lb0, b1, lb1);
     }
     const std::size_t nda = normLen(da, m);
     const std::size_t ndb = square ? nda : normLen(db, lb0);
@@ -281,11 +307,7 @@ void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, 
 
 void mulToom3(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
-    if (na < nb) {
-        std::swap(a, b);
-        std::swap(na, nb);
-    }
-    const bool square = isSquare(a, na, b, nb);
+    const bool square = prepare(a, na, b, nb, out);
     const std::size_t m = (na + 2) / 3;
 
     // Values of a(x) = a2 x^2 + a1 x + a0 at 0, 1, -1, -2 and infinity.
@@ -334,11 +356,7 @@ const MulCutoffs& mulCutoffs(bool square)
 void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
     pollCancel();  // every level of the recursive methods comes through here
-    if (na < nb) {
-        std::swap(a, b);
-        std::swap(na, nb);
-    }
-    const bool square = isSquare(a, na, b, nb);
+    const bool square = prepare(a, na, b, nb, out);
     const MulCutoffs& cut = mulCutoffs(square);
     if (nb < cut.karatsuba) {
         mulBasecase(a, na, b, nb, out);

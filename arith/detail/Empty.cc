@@ -1,1 +1,0 @@
-// Placeholder translation unit for an otherwise empty library.
