@@ -1,10 +1,12 @@
 #include "calc/Engine.h"
 
 #include "arith/BigArithmetic.h"
+#include "arith/Cancel.h"
 #include "calc/Format.h"
 #include "platform/Platform.h"
 #include "words/NumToWords.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace calc {
@@ -52,6 +54,43 @@ ConversionRule conversionRule(Conversion c)
 
 }  // namespace
 
+ShownReadout ShowReadout(std::string text)
+{
+    ShownReadout s{std::move(text), {}, {}};
+    const std::string& r = s.text;
+    const std::size_t point = r.find('.');
+    if (point != std::string::npos && point + 1 < r.size()) {
+        s.words = words::NumberToWords(r.substr(0, point));
+        s.caption = s.words;
+        s.caption += " ( and ";
+        s.caption += words::FractionToPlaceValue(r.substr(point + 1));
+        s.caption += " )";
+    } else {
+        std::string whole = r;
+        std::erase(whole, '.');
+        s.words = words::NumberToWords(whole);
+        s.caption = s.words;
+    }
+    return s;
+}
+
+Outcome ShowValue(std::string value, std::string readout)
+{
+    arith::pollCancel();
+    return {std::move(value), ShowReadout(std::move(readout)), {}};
+}
+
+std::string TapeLine(std::string_view head, const std::string& readout, std::string_view tail)
+{
+    arith::pollCancel();
+    std::string line;
+    line.reserve(head.size() + readout.size() + tail.size());
+    line += head;
+    line += readout;
+    line += tail;
+    return line;
+}
+
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
 
 Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
@@ -77,6 +116,24 @@ void Engine::SetReadoutText(std::string text)
 
 void Engine::ShowResult(const std::string& s) { SetReadoutText(ResultText(s)); }
 
+void Engine::show(ShownReadout shown)
+{
+    if (shown.text == state_.readoutText)
+        return;
+    state_.readoutText = std::move(shown.text);
+    readoutWords_ = std::move(shown.words);
+    setWordsCaption(std::move(shown.caption));
+    view_.readoutChanged(state_.readoutText);
+}
+
+void Engine::finish(Outcome outcome)
+{
+    state_.firstOperand = std::move(outcome.value);
+    show(std::move(outcome.readout));
+    if (!outcome.line.empty())
+        PrependHistory(std::move(outcome.line));
+}
+
 void Engine::PrependHistory(std::string line)
 {
     state_.historyText.prepend(std::move(line));
@@ -93,35 +150,62 @@ void Engine::setWordsCaption(std::string caption)
 
 void Engine::txtReadout_Change()
 {
-    const std::string& r = state_.readoutText;
-    const std::size_t point = r.find('.');
-    if (point != std::string::npos && point + 1 < r.size()) {
-        readoutWords_ = words::NumberToWords(r.substr(0, point));
-        std::string caption = readoutWords_;
-        caption += " ( and ";
-        caption += words::FractionToPlaceValue(r.substr(point + 1));
-        caption += " )";
-        setWordsCaption(std::move(caption));
-    } else {
-        std::string whole = r;
-        std::erase(whole, '.');
-        readoutWords_ = words::NumberToWords(whole);
-        setWordsCaption(readoutWords_);
-    }
+    ShownReadout shown = ShowReadout(state_.readoutText);
+    readoutWords_ = std::move(shown.words);
+    setWordsCaption(std::move(shown.caption));
 }
 
 void Engine::zoomAndReformat()
 {
-    if (std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_))
-        SetReadoutText(std::move(*edited));
-    SetReadoutText(AddCommas(state_.readoutText));
+    std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_);
+    const std::size_t length = edited ? edited->size() : state_.readoutText.size();
+    if (length <= kLongText) {
+        if (edited)
+            SetReadoutText(std::move(*edited));
+        SetReadoutText(AddCommas(state_.readoutText));
+        return;
+    }
+    // The text written back becomes the readout and is then re-formatted;
+    // the reaction runs when either step changes the readout.
+    struct Reformatted {
+        bool changed;
+        ShownReadout shown;
+    };
+    std::optional<Reformatted> r =
+        worker_.runValue([before = state_.readoutText, edited = std::move(edited)]() mutable {
+            std::string written = edited ? std::move(*edited) : before;
+            std::string formatted = AddCommas(written);
+            arith::pollCancel();
+            const bool changed = written != before || formatted != written;
+            return Reformatted{changed, ShowReadout(std::move(formatted))};
+        });
+    if (!r || !r->changed)
+        return;
+    if (r->shown.text == state_.readoutText) {
+        // Changed by the writing back and changed back by the formatting:
+        // the reaction ran all the same.
+        readoutWords_ = std::move(r->shown.words);
+        setWordsCaption(std::move(r->shown.caption));
+        return;
+    }
+    show(std::move(r->shown));
+}
+
+// The readout without ",", made by the worker when it is long; nullopt
+// when the user cancelled.
+std::optional<std::string> Engine::readoutDigits()
+{
+    return prepare(state_.readoutText.size(), [r = state_.readoutText] { return RemoveCommas(r); });
 }
 
 void Engine::txtReadout_DblClick()
 {
+    std::optional<std::string> digits = readoutDigits();
+    if (!digits)
+        return;
     platform::Clipboard& clip = platform::clipboard();
     clip.clear();
-    clip.setText(RemoveCommas(state_.readoutText));
+    clip.setText(*digits);
     zoomAndReformat();
 }
 
@@ -151,38 +235,47 @@ void Engine::EnterDigit(int digit)
     if (digit < 0 || digit > 9)
         return;
     const char d = static_cast<char>('0' + digit);
-    std::string s = state_.readoutText;
-    if (state_.lastInput != kInputNumber) {
-        s = ".";
+    const bool newNumber = state_.lastInput != kInputNumber;
+    const bool fraction = !newNumber && state_.decimalEntered != kFalse;
+    const bool sign = state_.lastInput == kInputSign;
+    const std::string& readout = state_.readoutText;
+    std::optional<ShownReadout> shown =
+        prepare(newNumber ? 0 : readout.size(), [s = newNumber ? std::string(".") : readout, d, fraction, sign]() mutable {
+            if (fraction) {
+                s += d;
+            } else {
+                const std::size_t point = s.find('.');
+                if (point != std::string::npos)
+                    s.resize(point);
+                s += d;
+                s += '.';
+            }
+            std::string text = ResultText(s);
+            if (sign)
+                text.insert(text.begin(), '-');
+            arith::pollCancel();
+            return ShowReadout(std::move(text));
+        });
+    if (!shown)
+        return;
+    if (newNumber)
         state_.decimalEntered = kFalse;
-    }
-    if (state_.decimalEntered != kFalse) {
-        s += d;
-    } else {
-        const std::size_t point = s.find('.');
-        if (point == std::string::npos) {
-            s += d;
-            s += '.';
-        } else {
-            s.resize(point);
-            s += d;
-            s += '.';
-        }
-    }
-    std::string shown = ResultText(s);
-    if (state_.lastInput == kInputSign)
-        shown.insert(shown.begin(), '-');
-    SetReadoutText(std::move(shown));
+    show(std::move(*shown));
     state_.lastInput = kInputNumber;
     view_.focusSetFocusButton();
 }
 
 void Engine::EnterDecimalPoint()
 {
-    if (state_.lastInput == kInputSign)
+    if (state_.lastInput == kInputSign) {
         SetReadoutText("-0.");
-    else if (state_.lastInput == kInputNumber)
-        SetReadoutText(WholeNumberFormat(state_.readoutText));
+    } else if (state_.lastInput == kInputNumber) {
+        std::optional<ShownReadout> shown = prepare(
+            state_.readoutText.size(), [r = state_.readoutText] { return ShowReadout(WholeNumberFormat(r)); });
+        if (!shown)
+            return;
+        show(std::move(*shown));
+    }
     if (state_.lastInput == kInputOperator)
         SetReadoutText("0.");
     state_.decimalEntered = kTrue;
@@ -191,11 +284,14 @@ void Engine::EnterDecimalPoint()
 
 void Engine::PressPercent()
 {
-    const std::string r = ToOperand(state_.readoutText);
-    std::optional<std::string> p = worker_.run([r] { return arith::BigDivide(r, "100", 10); });
+    std::optional<Outcome> p = worker_.runValue([r = state_.readoutText] {
+        std::string v = arith::BigDivide(ToOperand(r), "100", 10);
+        std::string text = ResultText(v);
+        return ShowValue(std::move(v), std::move(text));
+    });
     if (!p)
         return;
-    ShowResult(*p);
+    show(std::move(p->readout));
     state_.lastInput = kInputCommand;
     state_.pendingOperator = "%";
     state_.decimalEntered = kTrue;
@@ -204,21 +300,20 @@ void Engine::PressPercent()
 
 bool Engine::computeOperation(const std::string& snapshot)
 {
-    const std::string second = RemoveCommas(snapshot);
+    std::string second = RemoveCommas(snapshot);
     const std::string op = state_.pendingOperator;
-    const std::string first = state_.firstOperand;
-    const std::string a = ToOperand(first);
-    const std::string b = ToOperand(second);
+    std::string a = ToOperand(state_.firstOperand);
+    std::string b = ToOperand(second);
 
-    bool known = true;
-    bool keepFirst = false;
-    std::string result;
+    // What becomes of the first operand.
+    enum class Result { Arithmetic, Given, PlainSecond, KeepFirst, Unknown } kind = Result::Arithmetic;
+    std::string given;
     if (op == "=") {
-        result = PlainNumericForm(second);
+        kind = Result::PlainSecond;
     } else if (op == "/" && IsZeroValue(b)) {
         platform::showMessage("Can't divide by zero", "Calculator", platform::Icon::Exclamation,
                               platform::Buttons::OK);
-        keepFirst = true;
+        kind = Result::KeepFirst;
     } else if (op == "^" && b.find('.') != std::string::npos) {
         // The power procedure refuses fractional exponents with its own
         // message (at once, so it runs here); its answer "0" is not the
@@ -231,51 +326,65 @@ bool Engine::computeOperation(const std::string& snapshot)
         // is cancelled.
         return false;
     } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
-        // Refused by the remainder procedure with its own message.
-        result = arith::BigModulo(a, b);
-        // An empty answer is the failed remainder: keep the first operand,
-        // as a division by zero does.
-        keepFirst = result.empty();
-    } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" ||
-               op == "^") {
-        std::optional<std::string> r = worker_.run([a, b, op] {
-            if (op == "+")
-                return arith::BigAdd(a, b);
-            if (op == "-")
-                return arith::BigSubtract(a, b);
-            if (op == "X" || op == "%")
-                return arith::BigMultiply(a, b);
-            if (op == "/")
-                return arith::BigDivide(a, b, 10);
-            if (op == "mod")
-                return arith::BigModulo(a, b);
-            return arith::BigPower(a, b);
-        });
-        if (!r)
-            return false;
-        result = std::move(*r);
-    } else {
-        known = false;
+        // Refused by the remainder procedure with its own message. An empty
+        // answer is the failed remainder: keep the first operand, as a
+        // division by zero does.
+        given = arith::BigModulo(a, b);
+        kind = given.empty() ? Result::KeepFirst : Result::Given;
+    } else if (op != "+" && op != "-" && op != "X" && op != "%" && op != "/" && op != "mod" && op != "^") {
+        kind = Result::Unknown;
     }
 
+    // The result, its readout and the tape line, made together: on the
+    // worker for arithmetic and for long texts.
+    const bool writesLine = kind != Result::Unknown && op != "=" && !state_.firstOperand.empty();
+    auto make = [kind, op, writesLine, first = state_.firstOperand, second, a = std::move(a), b = std::move(b),
+                 given = std::move(given)]() {
+        std::string result;
+        switch (kind) {
+        case Result::Arithmetic:
+            if (op == "+")
+                result = arith::BigAdd(a, b);
+            else if (op == "-")
+                result = arith::BigSubtract(a, b);
+            else if (op == "X" || op == "%")
+                result = arith::BigMultiply(a, b);
+            else if (op == "/")
+                result = arith::BigDivide(a, b, 10);
+            else if (op == "mod")
+                result = arith::BigModulo(a, b);
+            else
+                result = arith::BigPower(a, b);
+            break;
+        case Result::Given: result = given; break;
+        case Result::PlainSecond: result = PlainNumericForm(second); break;
+        case Result::KeepFirst:
+        case Result::Unknown: result = first; break;
+        }
+        std::string text = ResultText(result);
+        Outcome o = ShowValue(std::move(result), std::move(text));
+        if (writesLine) {
+            std::string head = first;
+            if (!head.empty() && head.back() == '.')
+                head.pop_back();
+            head += ' ';
+            head += op;
+            head += ' ';
+            head += second;
+            head += " = ";
+            o.line = TapeLine(head, o.readout.text);
+        }
+        return o;
+    };
+    const std::size_t length = std::max({snapshot.size(), state_.firstOperand.size()});
+    std::optional<Outcome> o =
+        kind == Result::Arithmetic ? worker_.runValue(std::move(make)) : prepare(length, std::move(make));
+    if (!o)
+        return false;
+
     state_.readoutSnapshot = snapshot;
-    state_.secondOperand = second;
-    const std::string historyFirst = (known && op != "=") ? first : std::string();
-    if (known && !keepFirst)
-        state_.firstOperand = std::move(result);
-    ShowResult(state_.firstOperand);
-    if (!historyFirst.empty()) {
-        std::string line = historyFirst;
-        if (line.back() == '.')
-            line.pop_back();
-        line += ' ';
-        line += op;
-        line += ' ';
-        line += second;
-        line += " = ";
-        line += state_.readoutText;
-        PrependHistory(std::move(line));
-    }
+    state_.secondOperand = std::move(second);
+    finish(std::move(*o));
     return true;
 }
 
@@ -335,7 +444,11 @@ void Engine::ClearEntry()
 {
     if (state_.lastInput == kInputClearEntry)
         ClearAll();
-    SetReadoutText(WholeNumberFormat(state_.firstOperand));
+    std::optional<ShownReadout> shown = prepare(
+        state_.firstOperand.size(), [f = state_.firstOperand] { return ShowReadout(WholeNumberFormat(f)); });
+    if (!shown)
+        return;
+    show(std::move(*shown));
     state_.decimalEntered = kFalse;
     state_.lastInput = kInputClearEntry;
 }
@@ -370,7 +483,10 @@ void Engine::UpdateMemoryControls()
 
 void Engine::cmdMemStore_Click()
 {
-    state_.memoryValue = RemoveCommas(state_.readoutText);
+    std::optional<std::string> digits = readoutDigits();
+    if (!digits)
+        return;
+    state_.memoryValue = std::move(*digits);
     UpdateMemoryControls();
 }
 
@@ -378,9 +494,13 @@ void Engine::cmdMemRecall_Click()
 {
     // MR is disabled while the memory is empty; a stray call changes nothing.
     if (!state_.memoryValue.empty()) {
-        const std::string v = RemoveCommas(state_.memoryValue);
+        std::optional<ShownReadout> shown = prepare(state_.memoryValue.size(), [m = state_.memoryValue] {
+            return ShowReadout(ResultText(RemoveCommas(m)));
+        });
+        if (!shown)
+            return;
         state_.lastInput = kInputNumber;
-        ShowResult(v);
+        show(std::move(*shown));
     }
     UpdateMemoryControls();
 }
@@ -393,18 +513,18 @@ void Engine::cmdMemClear_Click()
 
 void Engine::cmdMemAdd_Click()
 {
-    const std::string m = ToOperand(state_.memoryValue);
-    const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = worker_.run([m, r] { return arith::BigAdd(m, r); }))
+    if (std::optional<std::string> v = worker_.run([m = state_.memoryValue, r = state_.readoutText] {
+            return arith::BigAdd(ToOperand(m), ToOperand(r));
+        }))
         state_.memoryValue = std::move(*v);
     UpdateMemoryControls();
 }
 
 void Engine::cmdMemSub_Click()
 {
-    const std::string m = ToOperand(state_.memoryValue);
-    const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = worker_.run([m, r] { return arith::BigSubtract(m, r); }))
+    if (std::optional<std::string> v = worker_.run([m = state_.memoryValue, r = state_.readoutText] {
+            return arith::BigSubtract(ToOperand(m), ToOperand(r));
+        }))
         state_.memoryValue = std::move(*v);
     UpdateMemoryControls();
 }
@@ -414,30 +534,37 @@ void Engine::cmdMemSub_Click()
 void Engine::cmdSquare_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
-    const std::string a = ToOperand(x);
+    std::string a = ToOperand(x);
     if (refuseLongResult(2.0 * static_cast<double>(a.size())))
         return;
-    std::optional<std::string> r = worker_.run([a] { return arith::BigMultiply(a, a); });
+    std::optional<Outcome> r = worker_.runValue([x, a = std::move(a)] {
+        std::string v = arith::BigMultiply(a, a);
+        std::string text = ResultText(v);
+        Outcome o = ShowValue(std::move(v), std::move(text));
+        o.line = TapeLine(x + " Squared = ", o.readout.text);
+        return o;
+    });
     if (!r)
         return;
-    state_.firstOperand = std::move(*r);
-    ShowResult(state_.firstOperand);
-    PrependHistory(x + " Squared = " + state_.readoutText);
+    finish(std::move(*r));
 }
 
 void Engine::cmdCube_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
-    const std::string a = ToOperand(x);
+    std::string a = ToOperand(x);
     if (refuseLongResult(3.0 * static_cast<double>(a.size())))
         return;
-    std::optional<std::string> r =
-        worker_.run([a] { return arith::BigMultiply(arith::BigMultiply(a, a), a); });
+    std::optional<Outcome> r = worker_.runValue([x, a = std::move(a)] {
+        std::string v = arith::BigMultiply(arith::BigMultiply(a, a), a);
+        std::string text = ResultText(v);
+        Outcome o = ShowValue(std::move(v), std::move(text));
+        o.line = TapeLine(x + " Cubed = ", o.readout.text);
+        return o;
+    });
     if (!r)
         return;
-    state_.firstOperand = std::move(*r);
-    ShowResult(state_.firstOperand);
-    PrependHistory(x + " Cubed = " + state_.readoutText);
+    finish(std::move(*r));
 }
 
 void Engine::cmdMod_Click()
@@ -463,55 +590,75 @@ void Engine::cmdToPowerOf_Click()
 void Engine::Convert(Conversion conversion)
 {
     const ConversionRule rule = conversionRule(conversion);
-    const std::string x = RemoveCommas(state_.readoutText);
-    const std::string a = ToOperand(x);
     const bool metric = view_.metricToImperial();
-    std::optional<std::string> r;
-    if (conversion == Conversion::CToF) {
-        r = worker_.run([a, metric] {
-            if (metric)
-                return arith::BigAdd(arith::BigMultiply(a, "1.8"), "32");
-            return arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
-        });
-    } else {
-        const bool divide = metric == rule.metricDivides;
-        const std::string factor = rule.factor;
-        r = worker_.run([a, factor, divide] {
-            return divide ? arith::BigDivide(a, factor, 10) : arith::BigMultiply(a, factor);
-        });
-    }
+    // The sentence goes below the caption the readout reaction leaves: the
+    // new readout's words, or the caption as it stands when the readout
+    // does not change.
+    struct Converted {
+        Outcome outcome;
+        std::string caption;
+    };
+    std::optional<Converted> r = worker_.runValue([rule, metric, conversion, readout = state_.readoutText,
+                                                   caption = wordsCaption_] {
+        const std::string x = RemoveCommas(readout);
+        const std::string a = ToOperand(x);
+        std::string v;
+        if (conversion == Conversion::CToF)
+            v = metric ? arith::BigAdd(arith::BigMultiply(a, "1.8"), "32")
+                       : arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
+        else if (metric == rule.metricDivides)
+            v = arith::BigDivide(a, rule.factor, 10);
+        else
+            v = arith::BigMultiply(a, rule.factor);
+        std::string text = ResultText(v);
+        Outcome o = ShowValue(std::move(v), std::move(text));
+        std::string sentence = o.readout.text == readout ? caption : o.readout.caption;
+        sentence += kCrLf;
+        sentence += kCrLf;
+        sentence += x;
+        sentence += metric ? rule.metricFrom : rule.imperialFrom;
+        sentence += " equals ";
+        sentence += o.readout.text;
+        sentence += metric ? rule.metricTo : rule.imperialTo;
+        return Converted{std::move(o), std::move(sentence)};
+    });
     if (!r)
         return;
-    state_.firstOperand = std::move(*r);
-    ShowResult(state_.firstOperand);
-    std::string caption = wordsCaption_;
-    caption += kCrLf;
-    caption += kCrLf;
-    caption += x;
-    caption += metric ? rule.metricFrom : rule.imperialFrom;
-    caption += " equals ";
-    caption += state_.readoutText;
-    caption += metric ? rule.metricTo : rule.imperialTo;
-    setWordsCaption(std::move(caption));
+    finish(std::move(r->outcome));
+    setWordsCaption(std::move(r->caption));
 }
 
 // ---- Clipboard ----------------------------------------------------------
 
 void Engine::mnuCopy_Click()
 {
+    std::optional<std::string> digits = readoutDigits();
+    if (!digits)
+        return;
     platform::Clipboard& clip = platform::clipboard();
     clip.clear();
-    clip.setText(RemoveCommas(state_.readoutText));
+    clip.setText(*digits);
 }
 
 void Engine::cmdPaste_Click()
 {
-    const std::string v = FilterDigitsAndPoints(RemoveCommas(platform::clipboard().text()));
-    if (refuseLongResult(static_cast<double>(v.size()), kPasteTooLongText))
+    std::string t = platform::clipboard().text();
+    // Only digits and points are kept; a text no longer than the bound
+    // cannot hold more of them.
+    if (t.size() > kMaxResultDigits &&
+        refuseLongResult(static_cast<double>(std::count_if(t.begin(), t.end(),
+                                                           [](char c) { return c == '.' || (c >= '0' && c <= '9'); })),
+                         kPasteTooLongText))
         return;
-    state_.firstOperand = v;
+    std::optional<Outcome> o = prepare(t.size(), [t = std::move(t)] {
+        std::string v = FilterDigitsAndPoints(RemoveCommas(t));
+        std::string text = ResultText(v);
+        return ShowValue(std::move(v), std::move(text));
+    });
+    if (!o)
+        return;
     state_.lastInput = kInputNumber;
-    ShowResult(v);
+    finish(std::move(*o));
 }
 
 }  // namespace calc

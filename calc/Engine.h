@@ -21,8 +21,11 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 namespace calc {
 
@@ -46,6 +49,39 @@ inline constexpr const char* kResultTooLongText =
 inline constexpr const char* kPasteTooLongText =
     "The clipboard holds a number of more than 16,777,216 digits: too long to show.";
 inline constexpr const char* kTooLongTitle = "Megatally";
+
+// Shown on the words label while long work runs.
+inline constexpr const char* kLongWorkNotice = "\r\n    ---  This could take a while!  ---";
+
+// Texts longer than this (in characters) are formatted, spelled and made
+// into tape lines by the worker, beside the window, with the same cancel as
+// the arithmetic; shorter ones at once.
+inline constexpr std::size_t kLongText = std::size_t{1} << 16;
+
+// A readout text with what the readout reaction makes of it: the words of
+// its integer part (ReadoutWords) and the caption of the words label.
+struct ShownReadout {
+    std::string text;
+    std::string words;
+    std::string caption;
+};
+// The readout reaction's words for text. Pure: runs on any thread.
+ShownReadout ShowReadout(std::string text);
+
+// A computed value, the readout that shows it and its tape line (empty:
+// none), all made off the window thread and applied by moves.
+struct Outcome {
+    std::string value;
+    ShownReadout readout;
+    std::string line;
+};
+
+// The outcome that shows value with the readout text readout (its words
+// made here). Polls for a cancel first.
+Outcome ShowValue(std::string value, std::string readout);
+// A tape line: head, the readout text and tail joined. Polls for a cancel
+// first.
+std::string TapeLine(std::string_view head, const std::string& readout, std::string_view tail = {});
 
 // The eleven unit conversions, in the order of the panel's columns.
 enum class Conversion {
@@ -171,7 +207,23 @@ public:
     void mnuZoom_Click();
 
 private:
+    // Puts a readout made beforehand up: what SetReadoutText does, with the
+    // reaction already made.
+    void show(ShownReadout shown);
+    // A result made with its readout and tape line: firstOperand, the
+    // readout (and its reaction), then the tape.
+    void finish(Outcome outcome);
+    // Runs make on the worker when length is over kLongText, at once
+    // otherwise; nullopt when the user cancelled.
+    template <class Make>
+    std::optional<std::invoke_result_t<Make&>> prepare(std::size_t length, Make make)
+    {
+        if (length <= kLongText)
+            return make();
+        return worker_.runValue(std::move(make));
+    }
     void setWordsCaption(std::string caption);
+    std::optional<std::string> readoutDigits();
     void zoomAndReformat();
     bool computeOperation(const std::string& snapshot);
     // Shows text and answers true when a result of about this many digits

@@ -5,8 +5,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 namespace calc {
 
@@ -65,6 +68,24 @@ class Worker {
 public:
     virtual ~Worker() = default;
     virtual std::optional<std::string> run(const std::function<std::string()>& compute) = 0;
+
+    // run() for a computation with a value of any movable type (a result
+    // together with the texts that show it). The value is handed over
+    // through a holder the computation shares, so that nothing it writes
+    // outlives a worker that gave up waiting.
+    template <class Compute>
+    std::optional<std::invoke_result_t<Compute&>> runValue(Compute compute)
+    {
+        using Value = std::invoke_result_t<Compute&>;
+        auto holder = std::make_shared<std::optional<Value>>();
+        const std::optional<std::string> done = run([holder, compute = std::move(compute)]() mutable {
+            holder->emplace(compute());
+            return std::string();
+        });
+        if (!done || !*holder)
+            return std::nullopt;
+        return std::move(*holder);
+    }
 };
 
 // Runs the computation on the calling thread, to its end.
