@@ -458,6 +458,17 @@ QWidget* FrmCalc::buildWorkPanel()
 
 void FrmCalc::showWorkPanel(bool withProgress)
 {
+    if (!workPanel_->isVisible()) {
+        // Work that runs this long shows the busy pointer and, unless the
+        // command has put up its own, the notice, whatever it is doing:
+        // arithmetic, or formatting and spelling a long result.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        pointerShown_ = true;
+        if (engine_.WordsCaption().find("  ---") == std::string::npos) {
+            lbltxtNum_->setDisplayText(calc::kLongWorkNotice);
+            noticeShown_ = true;
+        }
+    }
     if (withProgress)
         prgWork_->show();
     workPanel_->adjustSize();
@@ -469,6 +480,14 @@ void FrmCalc::showWorkPanel(bool withProgress)
 
 void FrmCalc::hideWorkPanel()
 {
+    if (pointerShown_)
+        QGuiApplication::restoreOverrideCursor();
+    pointerShown_ = false;
+    // The engine shows its result next, or nothing when cancelled: the
+    // label goes back to what the engine last put there.
+    if (noticeShown_)
+        lbltxtNum_->setDisplayText(engine_.WordsCaption());
+    noticeShown_ = false;
     workPanel_->hide();
     prgWork_->hide();
     cmdCancelWork_->setEnabled(true);

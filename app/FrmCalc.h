@@ -92,6 +92,8 @@ private:
     QPushButton* cmdCancelWork_ = nullptr;
     QProgressBar* prgWork_ = nullptr;
     bool closeAfterWork_ = false;
+    bool pointerShown_ = false;  // the work panel's busy pointer is up
+    bool noticeShown_ = false;   // the work panel's notice stands on the words label
 };
 
 }  // namespace app
