@@ -26,13 +26,6 @@
 namespace app {
 namespace {
 
-QString toQ(const std::string& s)
-{
-    QString q = QString::fromStdString(s);
-    q.replace("\r\n", "\n");
-    return q;
-}
-
 // The picture of a picture button: a short formula drawn as text.
 QIcon glyphIcon(const QString& glyph, const QFont& base)
 {
@@ -71,8 +64,7 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(6);
 
-    txtReadout_ = new DisplayBox(central, Qt::AlignRight | Qt::AlignVCenter,
-                                 QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtReadout_ = new display::NumberView(central, Qt::AlignRight | Qt::AlignVCenter);
     txtReadout_->setObjectName("txtReadout");
     QFont readoutFont = txtReadout_->font();
     readoutFont.setPointSizeF(16);
@@ -83,16 +75,16 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     txtReadout_->setMinimumWidth(600);
     txtReadout_->setToolTip("Double-click: copy the number and zoom");
     txtReadout_->setDisplayText(engine_.state().readoutText);
-    connect(txtReadout_, &DisplayBox::doubleClicked, this, [this] { engine_.txtReadout_DblClick(); });
+    connect(txtReadout_, &display::NumberView::doubleClicked, this, [this] { engine_.txtReadout_DblClick(); });
     outer->addWidget(txtReadout_);
 
-    lbltxtNum_ = new DisplayBox(central, Qt::AlignLeft | Qt::AlignTop, QTextOption::WrapAtWordBoundaryOrAnywhere);
+    lbltxtNum_ = new display::NumberView(central, Qt::AlignLeft | Qt::AlignTop);
     lbltxtNum_->setObjectName("lbltxtNum");
     lbltxtNum_->setVisibleLines(4);
     lbltxtNum_->setToolTip("Double-click: copy the words and zoom");
     lbltxtNum_->viewport()->setAutoFillBackground(false);
     lbltxtNum_->setFrameShape(QFrame::StyledPanel);
-    connect(lbltxtNum_, &DisplayBox::doubleClicked, this, [this] { engine_.lbltxtNum_DblClick(); });
+    connect(lbltxtNum_, &display::NumberView::doubleClicked, this, [this] { engine_.lbltxtNum_DblClick(); });
     outer->addWidget(lbltxtNum_);
     workPanel_ = buildWorkPanel();
 
@@ -110,14 +102,9 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     left->addStretch(1);
     middle->addLayout(left);
 
-    txtHistory_ = new TapeBox(central);
+    txtHistory_ = new display::NumberView(central, Qt::AlignLeft | Qt::AlignTop, display::NumberView::Tape);
     txtHistory_->setObjectName("txtHistory");
-    txtHistory_->setReadOnly(true);
     txtHistory_->setFocusPolicy(Qt::NoFocus);
-    txtHistory_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtHistory_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtHistory_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtHistory_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     txtHistory_->setMinimumWidth(230);
     txtHistory_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     middle->addWidget(txtHistory_, 1);
@@ -643,7 +630,7 @@ void FrmCalc::readoutChanged(const std::string& readoutText) { txtReadout_->setD
 
 void FrmCalc::historyPrepended(const std::string& line)
 {
-    txtHistory_->prependLine(toQ(line));
+    txtHistory_->prependLine(line);
 }
 
 std::optional<std::string> FrmCalc::showZoom(const std::string& readoutText, const std::string& readoutWords)

@@ -1,12 +1,12 @@
 #include "zoom/FrmZoom.h"
 
+#include "display/NumberView.h"
 #include "platform/qt/Twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -61,19 +61,13 @@ FrmZoom::FrmZoom(QWidget* owner, const std::string& readoutText, const std::stri
     lblDigitCount_->setText(QString::fromStdString(model_.digitCaption()));
     lblDigitCount_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    txtZoom_ = new QPlainTextEdit(client_);
+    txtZoom_ = new display::NumberView(client_, Qt::AlignLeft | Qt::AlignTop, display::NumberView::Editor);
     txtZoom_->setObjectName("txtZoom");
     QFont boxFont("Arial Narrow");
     boxFont.setPointSizeF(12);
     boxFont.setBold(true);
     boxFont.setStretch(QFont::Condensed);
     txtZoom_->setFont(boxFont);
-    txtZoom_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtZoom_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(txtZoom_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!settingText_)
-            model_.setText(txtZoom_->toPlainText().toStdString());
-    });
     showModelText();
 
     // Design size, placed against the main window; then the geometry rule.
@@ -96,11 +90,7 @@ double FrmZoom::dpi() const
 
 void FrmZoom::showModelText()
 {
-    settingText_ = true;
-    txtZoom_->setWordWrapMode(model_.numberMode() != kFalse ? QTextOption::WrapAnywhere
-                                                             : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtZoom_->setPlainText(QString::fromStdString(model_.text()));
-    settingText_ = false;
+    txtZoom_->setDisplayText(model_.text());
 }
 
 void FrmZoom::layoutClient()
@@ -127,6 +117,8 @@ void FrmZoom::done(int result)
 {
     if (!unloaded_) {
         unloaded_ = true;
+        // The box holds the edits; the model takes them once, on closing.
+        model_.setText(txtZoom_->text());
         writeBack_ = model_.unload();
     }
     QDialog::done(result);

@@ -12,7 +12,10 @@
 class QAction;
 class QLabel;
 class QMenuBar;
-class QPlainTextEdit;
+
+namespace display {
+class NumberView;
+}
 
 namespace zoom {
 
@@ -41,9 +44,8 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     QLabel* lblDigitCount_ = nullptr;
-    QPlainTextEdit* txtZoom_ = nullptr;
+    display::NumberView* txtZoom_ = nullptr;
     double boxHeight_ = kBoxHeight;
-    bool settingText_ = false;
     bool unloaded_ = false;
     std::optional<std::string> writeBack_;
 };

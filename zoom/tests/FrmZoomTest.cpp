@@ -1,10 +1,10 @@
 #include "zoom/FrmZoom.h"
 
+#include "display/NumberView.h"
 #include "platform/qt/Twips.h"
 
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ protected:
         owner.setGeometry(200, 150, 600, 500);
         owner.show();
         z = std::make_unique<FrmZoom>(&owner, readout, words);
-        box = z->findChild<QPlainTextEdit*>("txtZoom");
+        box = z->findChild<display::NumberView*>("txtZoom");
         ASSERT_NE(box, nullptr);
         d = z->dpi();
     }
@@ -30,7 +30,7 @@ protected:
 
     QWidget owner;
     std::unique_ptr<FrmZoom> z;
-    QPlainTextEdit* box = nullptr;
+    display::NumberView* box = nullptr;
     double d = 96;
 };
 
@@ -39,7 +39,7 @@ TEST_F(FrmZoomTest, OpensWithTheDigitsAgainstTheMainWindow)
     open("-1,234", "(Minus) One Thousand, Two Hundred Thirty Four");
     EXPECT_TRUE(z->isModal());
     EXPECT_EQ(caption(), "Count of digits is : 4");
-    EXPECT_EQ(box->toPlainText(), "-1,234");
+    EXPECT_EQ(box->displayText(), "-1,234");
     EXPECT_FALSE(box->isReadOnly());
     EXPECT_EQ(z->pos(), owner.frameGeometry().topLeft() + QPoint(px(240), px(990)));
     EXPECT_EQ(box->geometry(), QRect(px(135), px(375), px(7470), px(5505)));
@@ -88,7 +88,7 @@ TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
             if (*c == '#' || *c == '@') {
                 z->findChild<QAction*>(*c == '#' ? "mnuNumber" : "mnuText")->trigger();
             } else if (*c == '<') {
-                box->moveCursor(QTextCursor::End);
+                box->setCursorPosition(box->length());
                 QTest::keyClick(box, Qt::Key_Backspace);
             } else if (*c == '!') {
                 QTest::keyClick(box, Qt::Key_Escape);
@@ -96,7 +96,7 @@ TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
                 QTest::keyClick(box, *c);
             }
         }
-        EXPECT_EQ(box->toPlainText(), r.shown) << r.script;
+        EXPECT_EQ(box->displayText(), r.shown) << r.script;
         EXPECT_EQ(caption(), QString::fromStdString(DigitCountCaption(r.readout))) << "in either view";
         z->close();
         EXPECT_EQ(z->writeBack(), r.written) << r.script;
