@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -193,12 +192,14 @@ QWidget* FrmCalc::buildMemory()
     auto* caption = new QLabel("Memory", box);
     caption->setObjectName("lblMemCaption");
     grid->addWidget(caption, 0, col++);
-    // The memory can be as long as any number: a one-line box that scrolls.
-    lblMem_ = new QLineEdit(box);
+    // The memory can be as long as any number: one line of the number view
+    // (which lays out only what is in view), scrolled by the wheel.
+    lblMem_ = new display::NumberView(box, Qt::AlignLeft | Qt::AlignVCenter);
     lblMem_->setObjectName("lblMem");
-    lblMem_->setReadOnly(true);
     lblMem_->setFocusPolicy(Qt::NoFocus);  // the keyboard stays with the keypad
-    lblMem_->setFrame(false);
+    lblMem_->setFrameShape(QFrame::NoFrame);
+    lblMem_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lblMem_->setVisibleLines(1);
     lblMem_->setMinimumWidth(120);
     lblMem_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     grid->addWidget(lblMem_, 0, col);
@@ -612,8 +613,7 @@ void FrmCalc::setWordsCaption(const std::string& caption) { lbltxtNum_->setDispl
 
 void FrmCalc::setMemoryCaption(const std::string& caption)
 {
-    lblMem_->setText(QString::fromStdString(caption));
-    lblMem_->setCursorPosition(0);
+    lblMem_->setDisplayText(caption);
 }
 
 void FrmCalc::setMemoryButtonsEnabled(bool enabled)

@@ -26,7 +26,6 @@ class QAbstractButton;
 class QAction;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -84,7 +83,7 @@ private:
     QPushButton* cmdSetFocus_ = nullptr;
     QPushButton* cmdMemRecall_ = nullptr;
     QPushButton* cmdMemClear_ = nullptr;
-    QLineEdit* lblMem_ = nullptr;
+    display::NumberView* lblMem_ = nullptr;
     QFrame* picConversionOptions_ = nullptr;
     QRadioButton* optDirection_ = nullptr;
     QAction* mnuConvert_ = nullptr;

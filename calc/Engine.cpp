@@ -650,7 +650,8 @@ void Engine::cmdPaste_Click()
                                                            [](char c) { return c == '.' || (c >= '0' && c <= '9'); })),
                          kPasteTooLongText))
         return;
-    std::optional<Outcome> o = prepare(t.size(), [t = std::move(t)] {
+    const std::size_t length = t.size();
+    std::optional<Outcome> o = prepare(length, [t = std::move(t)] {
         std::string v = FilterDigitsAndPoints(RemoveCommas(t));
         std::string text = ResultText(v);
         return ShowValue(std::move(v), std::move(text));

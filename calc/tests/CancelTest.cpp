@@ -11,6 +11,8 @@ const std::string kTooLong = "Megatally|Exclamation|OK|This result would have mo
 const std::string kPasteTooLong =
     "Megatally|Exclamation|OK|The clipboard holds a number of more than 16,777,216 digits: too long to show.";
 const std::string kHalf(kMaxResultDigits / 2, '7');  // a product of two of these is just within the bound
+// Long enough for its readout to be formatted and spelled on the worker.
+const std::string kLong(kLongText + 1, '4');
 
 struct UnchangedRow {
     const char* name;
@@ -29,6 +31,8 @@ TEST_P(Unchanged, LeavesStateAsBefore)
     h.replay(GetParam().setup);
     const CalcState b = h.state();
     const std::string words = h.view.wordsCaption;
+    const std::string readoutWords = h.engine.ReadoutWords();
+    const std::string clipboard = h.platform.clipboardText;
     const std::optional<std::string>& refusal = GetParam().refusal;
     h.worker.cancel = !refusal;
     const int runs = h.worker.runs;
@@ -38,7 +42,7 @@ TEST_P(Unchanged, LeavesStateAsBefore)
     Check(h, {.readout = b.readoutText, .tape = tape, .first = b.firstOperand, .second = b.secondOperand,
               .lastInput = b.lastInput, .pending = b.pendingOperator, .count = b.operandCount,
               .decimal = b.decimalEntered, .messages = refusal ? Lines{*refusal} : Lines{},
-              .memory = b.memoryValue, .words = words});
+              .memory = b.memoryValue, .words = words, .readoutWords = readoutWords, .clipboard = clipboard});
     EXPECT_EQ(h.state().readoutSnapshot, b.readoutSnapshot);
     // The same engine carries on normally afterwards.
     h.worker.cancel = false;
@@ -53,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
     UnchangedRow{"SquareOverBound", "clip:" + kHalf + "1 paste", "sq", kTooLong},
     UnchangedRow{"CubeOverBound", "clip:" + std::string(kMaxResultDigits / 3 + 1, '3') + " paste", "cube",
                  kTooLong},
-    UnchangedRow{"PasteOverBound", "1 2", "clip:" + std::string(kMaxResultDigits + 1, '1') + " paste",
+    UnchangedRow{"PasteOverBound", "1 2 clip:" + std::string(kMaxResultDigits + 1, '1'), "paste",
                  kPasteTooLong},
     UnchangedRow{"Equals", "1 2 X 3", "="},
     UnchangedRow{"OperatorAfterSecond", "4 + 4 = 1 2 X 3", "+"},
@@ -71,7 +75,19 @@ INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
     UnchangedRow{"Factorial", "2 + 5", "fact"},
     UnchangedRow{"Log", "2 + 1 0 0", "log"},
     UnchangedRow{"Pi", "2 +", "pi"},
-    UnchangedRow{"E", "2 +", "e"}),
+    UnchangedRow{"E", "2 +", "e"},
+    // Long readouts: the cancel comes while the result is formatted.
+    UnchangedRow{"LongProduct", "clip:" + kLong + " paste X 2", "="},
+    UnchangedRow{"LongEquals", "5 + 3 = clip:" + kLong + " paste", "="},
+    UnchangedRow{"LongPaste", "1 2 clip:" + kLong, "paste"},
+    UnchangedRow{"LongDigit", "clip:" + kLong + " paste", "7"},
+    UnchangedRow{"LongPoint", "clip:" + kLong + " paste", "."},
+    UnchangedRow{"LongClearEntry", "clip:" + kLong + " paste X 3", "CE"},
+    UnchangedRow{"LongMemoryStore", "clip:" + kLong + " paste", "MS"},
+    UnchangedRow{"LongMemoryRecall", "clip:" + kLong + " paste MS C", "MR"},
+    UnchangedRow{"LongCopy", "clip:" + kLong + " paste clip:9", "copy"},
+    UnchangedRow{"LongCopyBeforeZoom", "clip:" + kLong + " paste clip:9", "dblreadout"},
+    UnchangedRow{"LongZoomWriteBack", "clip:" + kLong + " paste", "back:" + kLong + "1 zoom"}),
     [](const ::testing::TestParamInfo<UnchangedRow>& i) { return std::string(i.param.name); });
 
 }  // namespace
