@@ -626,12 +626,9 @@ bool FrmCalc::metricToImperial() { return optDirection_->isChecked(); }
 
 void FrmCalc::focusSetFocusButton() { cmdSetFocus_->setFocus(Qt::OtherFocusReason); }
 
-void FrmCalc::readoutChanged(const std::string& readoutText) { txtReadout_->setDisplayText(readoutText); }
+void FrmCalc::readoutChanged(std::string readoutText) { txtReadout_->setDisplayText(std::move(readoutText)); }
 
-void FrmCalc::historyPrepended(const std::string& line)
-{
-    txtHistory_->prependLine(line);
-}
+void FrmCalc::historyPrepended(std::string line) { txtHistory_->prependLine(std::move(line)); }
 
 std::optional<std::string> FrmCalc::showZoom(const std::string& readoutText, const std::string& readoutWords)
 {

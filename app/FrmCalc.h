@@ -52,8 +52,8 @@ private:
     void setMemoryButtonsEnabled(bool enabled) override;
     bool metricToImperial() override;
     void focusSetFocusButton() override;
-    void readoutChanged(const std::string& readoutText) override;
-    void historyPrepended(const std::string& line) override;
+    void readoutChanged(std::string readoutText) override;
+    void historyPrepended(std::string line) override;
     std::optional<std::string> showZoom(const std::string& readoutText,
                                         const std::string& readoutWords) override;
 

@@ -56,7 +56,7 @@ ConversionRule conversionRule(Conversion c)
 
 ShownReadout ShowReadout(std::string text)
 {
-    ShownReadout s{std::move(text), {}, {}};
+    ShownReadout s{std::move(text), {}, {}, {}};
     const std::string& r = s.text;
     const std::size_t point = r.find('.');
     if (point != std::string::npos && point + 1 < r.size()) {
@@ -71,24 +71,25 @@ ShownReadout ShowReadout(std::string text)
         s.words = words::NumberToWords(whole);
         s.caption = s.words;
     }
+    s.viewText = s.text;
     return s;
 }
 
 Outcome ShowValue(std::string value, std::string readout)
 {
     arith::pollCancel();
-    return {std::move(value), ShowReadout(std::move(readout)), {}};
+    return {std::move(value), ShowReadout(std::move(readout)), {}, {}};
 }
 
-std::string TapeLine(std::string_view head, const std::string& readout, std::string_view tail)
+void AddTapeLine(Outcome& o, std::string_view head, std::string_view tail)
 {
     arith::pollCancel();
-    std::string line;
-    line.reserve(head.size() + readout.size() + tail.size());
+    std::string& line = o.line;
+    line.reserve(head.size() + o.readout.text.size() + tail.size());
     line += head;
-    line += readout;
+    line += o.readout.text;
     line += tail;
-    return line;
+    o.viewLine = line;
 }
 
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
@@ -123,7 +124,9 @@ void Engine::show(ShownReadout shown)
     state_.readoutText = std::move(shown.text);
     readoutWords_ = std::move(shown.words);
     setWordsCaption(std::move(shown.caption));
-    view_.readoutChanged(state_.readoutText);
+    if (shown.viewText.size() != state_.readoutText.size())
+        shown.viewText = state_.readoutText;
+    view_.readoutChanged(std::move(shown.viewText));
 }
 
 void Engine::finish(Outcome outcome)
@@ -131,13 +134,19 @@ void Engine::finish(Outcome outcome)
     state_.firstOperand = std::move(outcome.value);
     show(std::move(outcome.readout));
     if (!outcome.line.empty())
-        PrependHistory(std::move(outcome.line));
+        prependLine(std::move(outcome.line), std::move(outcome.viewLine));
 }
 
 void Engine::PrependHistory(std::string line)
 {
+    std::string viewLine = line;
+    prependLine(std::move(line), std::move(viewLine));
+}
+
+void Engine::prependLine(std::string line, std::string viewLine)
+{
     state_.historyText.prepend(std::move(line));
-    view_.historyPrepended(state_.historyText.line(0));
+    view_.historyPrepended(std::move(viewLine));
 }
 
 void Engine::setWordsCaption(std::string caption)
@@ -372,7 +381,7 @@ bool Engine::computeOperation(const std::string& snapshot)
             head += ' ';
             head += second;
             head += " = ";
-            o.line = TapeLine(head, o.readout.text);
+            AddTapeLine(o, head);
         }
         return o;
     };
@@ -541,7 +550,7 @@ void Engine::cmdSquare_Click()
         std::string v = arith::BigMultiply(a, a);
         std::string text = ResultText(v);
         Outcome o = ShowValue(std::move(v), std::move(text));
-        o.line = TapeLine(x + " Squared = ", o.readout.text);
+        AddTapeLine(o, x + " Squared = ");
         return o;
     });
     if (!r)
@@ -559,7 +568,7 @@ void Engine::cmdCube_Click()
         std::string v = arith::BigMultiply(arith::BigMultiply(a, a), a);
         std::string text = ResultText(v);
         Outcome o = ShowValue(std::move(v), std::move(text));
-        o.line = TapeLine(x + " Cubed = ", o.readout.text);
+        AddTapeLine(o, x + " Cubed = ");
         return o;
     });
     if (!r)

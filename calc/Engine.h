@@ -64,6 +64,7 @@ struct ShownReadout {
     std::string text;
     std::string words;
     std::string caption;
+    std::string viewText;  // a second copy of text, for the view to keep
 };
 // The readout reaction's words for text. Pure: runs on any thread.
 ShownReadout ShowReadout(std::string text);
@@ -74,14 +75,15 @@ struct Outcome {
     std::string value;
     ShownReadout readout;
     std::string line;
+    std::string viewLine;  // a second copy of line, for the view to keep
 };
 
 // The outcome that shows value with the readout text readout (its words
 // made here). Polls for a cancel first.
 Outcome ShowValue(std::string value, std::string readout);
-// A tape line: head, the readout text and tail joined. Polls for a cancel
+// Gives o the tape line head, its readout text, tail. Polls for a cancel
 // first.
-std::string TapeLine(std::string_view head, const std::string& readout, std::string_view tail = {});
+void AddTapeLine(Outcome& o, std::string_view head, std::string_view tail = {});
 
 // The eleven unit conversions, in the order of the panel's columns.
 enum class Conversion {
@@ -213,6 +215,8 @@ private:
     // A result made with its readout and tape line: firstOperand, the
     // readout (and its reaction), then the tape.
     void finish(Outcome outcome);
+    // PrependHistory with the view's copy of the line made beforehand.
+    void prependLine(std::string line, std::string viewLine);
     // Runs make on the worker when length is over kLongText, at once
     // otherwise; nullopt when the user cancelled.
     template <class Make>

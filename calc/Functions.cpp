@@ -80,7 +80,7 @@ void Engine::computeRoot(const char* name, const std::string& x, int power, cons
             p = arith::BigMultiply(p, v);
         const bool exact = sameValue(p, x);
         Outcome o = ShowValue({}, exact ? ResultText(v) : AddCommas(v));
-        o.line = TapeLine(name + x + " = ", o.readout.text, exact ? "!" : "~");
+        AddTapeLine(o, name + x + " = ", exact ? "!" : "~");
         return o;
     });
     if (!r || r->line.empty()) {
@@ -184,7 +184,7 @@ void Engine::cmdFactorial_Click()
                 return Outcome{};
             std::string text = ResultText(v);
             Outcome o = ShowValue(std::move(v), std::move(text));
-            o.line = TapeLine(n + " Factorial = ", o.readout.text);
+            AddTapeLine(o, n + " Factorial = ");
             return o;
         });
         if (!r || r->value.empty()) {
@@ -222,7 +222,7 @@ void Engine::cmdLog_Click()
             return Outcome{};
         std::string text = ResultText(v);
         Outcome o = ShowValue(std::move(v), std::move(text));
-        o.line = TapeLine("log " + x + " = ", o.readout.text);
+        AddTapeLine(o, "log " + x + " = ");
         return o;
     });
     // An empty answer is a refusal the arithmetic has already reported.

@@ -27,11 +27,12 @@ public:
     virtual bool metricToImperial() = 0;
     // Moves the keyboard focus to the focus-sink button cmdSetFocus.
     virtual void focusSetFocusButton() = 0;
-    // The readout text changed (after the words caption was updated).
-    virtual void readoutChanged(const std::string& readoutText) = 0;
+    // The readout text changed (after the words caption was updated). The
+    // text is the view's own copy, made beside the window when it is long.
+    virtual void readoutChanged(std::string readoutText) = 0;
     // A line was put on top of the history tape (the tape is now the line,
-    // two CR LF pairs, then the old tape).
-    virtual void historyPrepended(const std::string& line) = 0;
+    // two CR LF pairs, then the old tape); the view's own copy of it.
+    virtual void historyPrepended(std::string line) = 0;
     // Shows the zoom window modally with the readout and its words and
     // returns when it is closed: the text to write back into the readout
     // when it was closed in its digits view, nullopt otherwise.
@@ -48,8 +49,8 @@ public:
     void setMemoryButtonsEnabled(bool) override {}
     bool metricToImperial() override { return true; }
     void focusSetFocusButton() override {}
-    void readoutChanged(const std::string&) override {}
-    void historyPrepended(const std::string&) override {}
+    void readoutChanged(std::string) override {}
+    void historyPrepended(std::string) override {}
     std::optional<std::string> showZoom(const std::string&, const std::string&) override
     {
         return std::nullopt;

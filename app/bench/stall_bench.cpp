@@ -214,10 +214,11 @@ public:
         const double t0 = nowMs();
         act();
         w_->repaint();
-        Row r{name, 0, nowMs() - t0, digitCount(w_->engine().state().readoutText), false, false};
+        Row r{name, 0, nowMs() - t0, 0, false, false};
         probe_.tick();
         runFor(250);
         r.stallMs = probe_.longest();
+        r.digits = digitCount(w_->engine().state().readoutText);  // after the measurement
         r.busy = probe_.busySeen;
         r.cancel = probe_.cancelSeen;
         rows.push_back(r);
@@ -259,10 +260,10 @@ public:
         doubleClick(widget);
         w_->repaint();
         probe_.tick();
-        Row close{name + ": zoom closes (Esc)", 0, nowMs() - t1, digitCount(w_->engine().state().readoutText),
-                  false, false};
+        Row close{name + ": zoom closes (Esc)", 0, nowMs() - t1, 0, false, false};
         runFor(250);
         close.stallMs = probe_.longest();
+        close.digits = digitCount(w_->engine().state().readoutText);
         close.busy = probe_.busySeen;
         close.cancel = probe_.cancelSeen;
         open.digits = close.digits;
@@ -299,8 +300,9 @@ public:
             runFor(20);
         }
         runFor(200);
-        rows.push_back({name, probe_.longest(), slowest, digitCount(w_->engine().state().readoutText),
-                        probe_.busySeen, probe_.cancelSeen});
+        const double stall = probe_.longest();
+        rows.push_back({name, stall, slowest, digitCount(w_->engine().state().readoutText), probe_.busySeen,
+                        probe_.cancelSeen});
     }
 
     void clear() { click("Cancel"); }

@@ -37,8 +37,8 @@ public:
     void setMemoryButtonsEnabled(bool enabled) override { memoryButtonsEnabled = enabled; }
     bool metricToImperial() override { return metric; }
     void focusSetFocusButton() override { log_.push_back("focus"); }
-    void readoutChanged(const std::string& text) override { log_.push_back("readout:" + text); }
-    void historyPrepended(const std::string& line) override
+    void readoutChanged(std::string text) override { log_.push_back("readout:" + text); }
+    void historyPrepended(std::string line) override
     {
         historyLines.push_back(line);
         log_.push_back("history");
