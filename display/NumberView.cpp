@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kMargin = 4;  // around the text, inside the frame
 constexpr double kSlack = 2;  // pixels a line keeps free for rounding and kerning
+// The editor copies a shared text ahead, on another thread, from this size.
+constexpr std::size_t kCopyAheadFrom = 1 << 20;
 
 bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -44,7 +46,11 @@ NumberView::NumberView(QWidget* parent, Qt::Alignment alignment, Kind kind)
     relayout();
 }
 
-NumberView::~NumberView() = default;
+NumberView::~NumberView()
+{
+    if (ownCopy_.valid())
+        ownCopy_.wait();
+}
 
 // ---- content ----------------------------------------------------------------
 
@@ -66,12 +72,28 @@ void NumberView::setVisibleLines(int lines)
 
 void NumberView::setDisplayText(std::string text)
 {
+    setEntry(std::make_shared<std::string>(std::move(text)), true);
+}
+
+void NumberView::setDisplayText(std::shared_ptr<const std::string> text)
+{
+    setEntry(text ? std::move(text) : std::make_shared<const std::string>(), false);
+}
+
+void NumberView::setEntry(std::shared_ptr<const std::string> text, bool owned)
+{
     if (kind_ == Tape)
         return;
+    if (ownCopy_.valid())
+        ownCopy_.wait();  // it reads the text it was started for
+    ownCopy_ = {};
+    if (kind_ == Editor && !owned && text->size() >= kCopyAheadFrom)
+        ownCopy_ = std::async(std::launch::async, [text] { return std::make_shared<std::string>(*text); });
     Entry& e = entries_.front();
     e.text = std::move(text);
+    e.owned = owned;
     rescan(e);
-    e.bytesUpTo = static_cast<std::int64_t>(e.text.size());
+    e.bytesUpTo = static_cast<std::int64_t>(e.text->size());
     anchor_ = cursor_ = 0;
     laidOutFor_ = -1;
     relayout();
@@ -79,11 +101,34 @@ void NumberView::setDisplayText(std::string text)
     viewport()->update();
 }
 
-const std::string& NumberView::text() const { return kind_ == Tape ? empty_ : entries_.front().text; }
+const std::string& NumberView::text() const { return kind_ == Tape ? empty_ : *entries_.front().text; }
+
+std::string NumberView::takeText()
+{
+    if (kind_ == Tape)
+        return {};
+    Entry& e = entries_.front();
+    std::string out;
+    if (e.owned && e.text.use_count() == 1)
+        out = std::move(const_cast<std::string&>(*e.text));  // a non-const string made here
+    else if (ownCopy_.valid())
+        out = std::move(*ownCopy_.get());
+    else
+        out = *e.text;
+    setDisplayText(std::string());
+    return out;
+}
 
 QString NumberView::displayText() const { return QString::fromUtf8(bytes(0, length())); }
 
-void NumberView::prependLine(std::string line)
+void NumberView::prependLine(std::string line) { prependEntry(std::make_shared<const std::string>(std::move(line))); }
+
+void NumberView::prependLine(std::shared_ptr<const std::string> line)
+{
+    prependEntry(line ? std::move(line) : std::make_shared<const std::string>());
+}
+
+void NumberView::prependEntry(std::shared_ptr<const std::string> line)
 {
     if (kind_ != Tape)
         return;
@@ -94,7 +139,7 @@ void NumberView::prependLine(std::string line)
     e.text = std::move(line);
     rescan(e);
     e.layout.layout(textWidth());
-    e.bytesUpTo = bytesBefore + static_cast<std::int64_t>(e.text.size()) + separatorBytes();
+    e.bytesUpTo = bytesBefore + static_cast<std::int64_t>(e.text->size()) + separatorBytes();
     e.linesUpTo = linesBefore + e.layout.lineCount() + separatorLines();
     const std::int64_t added = e.bytesUpTo - bytesBefore;
     entries_.push_front(std::move(e));
@@ -133,7 +178,7 @@ std::int64_t NumberView::length() const
 
 std::int64_t NumberView::entryBytes(std::size_t i) const
 {
-    return static_cast<std::int64_t>(entries_[i].text.size()) + separatorBytes();
+    return static_cast<std::int64_t>(entries_[i].text->size()) + separatorBytes();
 }
 
 std::int64_t NumberView::entryLines(std::size_t i) const
@@ -181,14 +226,15 @@ std::pair<std::int64_t, std::int64_t> NumberView::lineSpan(std::int64_t line) co
     const Entry& e = entries_[at.entry];
     const std::int64_t top = entries_.front().bytesUpTo - e.bytesUpTo;
     const std::int64_t local = line - at.top;
-    const auto size = static_cast<std::int64_t>(e.text.size());
+    const std::string& text = *e.text;
+    const auto size = static_cast<std::int64_t>(text.size());
     if (local >= e.layout.lineCount())  // the empty line after a tape entry
         return {top + size + 1, top + size + 1};
     const std::int64_t s = e.layout.lineStart(local);
     std::int64_t end = e.layout.lineEnd(local);
-    if (end > s && e.text[static_cast<std::size_t>(end - 1)] == '\n') {
+    if (end > s && text[static_cast<std::size_t>(end - 1)] == '\n') {
         --end;
-        if (end > s && e.text[static_cast<std::size_t>(end - 1)] == '\r')
+        if (end > s && text[static_cast<std::size_t>(end - 1)] == '\r')
             --end;
     }
     return {top + s, top + end};
@@ -202,7 +248,7 @@ std::int64_t NumberView::lineOfPos(std::int64_t pos) const
     const Entry& e = entries_[at.entry];
     const std::int64_t topLine = entries_.front().linesUpTo - e.linesUpTo;
     const std::int64_t local = pos - at.top;
-    if (local > static_cast<std::int64_t>(e.text.size()))
+    if (local > static_cast<std::int64_t>(e.text->size()))
         return topLine + e.layout.lineCount();
     return topLine + e.layout.lineOf(local);
 }
@@ -219,11 +265,12 @@ std::string NumberView::bytes(std::int64_t from, std::int64_t to) const
         const std::int64_t top = entries_.front().bytesUpTo - entries_[i].bytesUpTo;
         if (top >= to)
             break;
-        const auto size = static_cast<std::int64_t>(entries_[i].text.size());
+        const std::string& text = *entries_[i].text;
+        const auto size = static_cast<std::int64_t>(text.size());
         const std::int64_t a = std::max<std::int64_t>(from - top, 0);
         const std::int64_t b = std::min<std::int64_t>(to - top, size);
         if (b > a)
-            out.append(entries_[i].text, static_cast<std::size_t>(a), static_cast<std::size_t>(b - a));
+            out.append(text, static_cast<std::size_t>(a), static_cast<std::size_t>(b - a));
         for (std::int64_t k = size; k < size + separatorBytes(); ++k)
             if (k >= from - top && k < to - top)
                 out += '\n';
@@ -269,7 +316,7 @@ void NumberView::rebuildWidths()
     };
 }
 
-void NumberView::rescan(Entry& e) const { e.layout.scan(e.text, widths_, breakAfterCommas_); }
+void NumberView::rescan(Entry& e) const { e.layout.scan(*e.text, widths_, breakAfterCommas_); }
 
 int NumberView::lineHeight() const { return std::max(1, static_cast<int>(std::ceil(QFontMetricsF(font()).lineSpacing()))); }
 
@@ -469,9 +516,15 @@ void NumberView::insert(std::string_view text)
 void NumberView::edit(std::int64_t from, std::int64_t to, std::string_view with)
 {
     Entry& e = entries_.front();
-    e.text.replace(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from), with);
+    if (!e.owned || e.text.use_count() != 1) {
+        e.text = ownCopy_.valid() ? ownCopy_.get() : std::make_shared<std::string>(*e.text);
+        e.owned = true;
+    }
+    // Owned: the object is a non-const std::string made here.
+    auto& text = const_cast<std::string&>(*e.text);
+    text.replace(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from), with);
     rescan(e);
-    e.bytesUpTo = static_cast<std::int64_t>(e.text.size());
+    e.bytesUpTo = static_cast<std::int64_t>(text.size());
     laidOutFor_ = -1;
     relayout();
     anchor_ = cursor_ = from + static_cast<std::int64_t>(with.size());
@@ -483,7 +536,7 @@ void NumberView::edit(std::int64_t from, std::int64_t to, std::string_view with)
 
 std::int64_t NumberView::nextChar(std::int64_t pos) const
 {
-    const std::string& t = entries_.front().text;
+    const std::string& t = *entries_.front().text;
     const auto n = static_cast<std::int64_t>(t.size());
     if (pos >= n)
         return n;
@@ -497,7 +550,7 @@ std::int64_t NumberView::nextChar(std::int64_t pos) const
 
 std::int64_t NumberView::prevChar(std::int64_t pos) const
 {
-    const std::string& t = entries_.front().text;
+    const std::string& t = *entries_.front().text;
     if (pos <= 0)
         return 0;
     if (t[static_cast<std::size_t>(pos - 1)] == '\n' && pos >= 2 && t[static_cast<std::size_t>(pos - 2)] == '\r')
@@ -563,7 +616,7 @@ void NumberView::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
     selecting_ = false;
     if (kind_ == Editor) {
-        const std::string& t = entries_.front().text;
+        const std::string& t = *entries_.front().text;
         const auto pos = static_cast<std::size_t>(posAt(event->position().toPoint()));
         const std::size_t before = pos == 0 ? std::string::npos : t.find_last_of(" \r\n", pos - 1);
         const std::size_t after = t.find_first_of(" \r\n", pos);

@@ -23,6 +23,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <future>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -45,16 +47,23 @@ public:
     void setVisibleLines(int lines);
 
     // Text and Editor: the whole text. A copy of the bytes, or none when
-    // moved in; the view scrolls to the top and the selection is dropped.
+    // moved in or shared; the view scrolls to the top and the selection is
+    // dropped. The editor edits a copy of a shared text, made on another
+    // thread as soon as it is set; the first edit waits for it if need be.
     void setDisplayText(std::string text);
+    void setDisplayText(std::shared_ptr<const std::string> text);
     // Text and Editor: the text as held.
     const std::string& text() const;
+    // Text and Editor: hands the text over (moved when the view's own) and
+    // leaves the view empty.
+    std::string takeText();
     // The text as one string, "\n" for every line end; a tape's entries each
     // followed by "\n\n".
     QString displayText() const;
 
     // Tape: puts line (and an empty line after it) on top of the tape.
     void prependLine(std::string line);
+    void prependLine(std::shared_ptr<const std::string> line);
     // Tape: removes the count oldest entries from the bottom.
     void removeOldest(std::size_t count);
     std::size_t entryCount() const { return entries_.size(); }
@@ -105,7 +114,8 @@ protected:
 
 private:
     struct Entry {
-        std::string text;
+        std::shared_ptr<const std::string> text = std::make_shared<const std::string>();
+        bool owned = false;  // text was made here: it may be changed in place while no one shares it
         TextLayout layout;
         // Bytes and lines of this entry and of every entry added before it
         // (removed ones too), separators included.
@@ -130,6 +140,8 @@ private:
 
     void rebuildWidths();
     void rescan(Entry& e) const;
+    void setEntry(std::shared_ptr<const std::string> text, bool owned);
+    void prependEntry(std::shared_ptr<const std::string> text);
     void relayout();
     void updateScrollBar();
     double textWidth() const;
@@ -155,6 +167,7 @@ private:
     std::int64_t anchor_ = 0;
     std::int64_t cursor_ = 0;
     bool selecting_ = false;
+    std::future<std::shared_ptr<std::string>> ownCopy_;  // Editor: of a shared text, being made
     bool caretShown_ = false;
     int blinkTimer_ = 0;
     mutable std::string empty_;

@@ -17,7 +17,12 @@ using platform::qt::PxToTwips;
 using platform::qt::TwipsToPx;
 
 FrmZoom::FrmZoom(QWidget* owner, const std::string& readoutText, const std::string& readoutWords)
-    : QDialog(owner), owner_(owner), model_(readoutText, readoutWords)
+    : FrmZoom(owner, std::make_shared<const std::string>(readoutText), readoutWords)
+{
+}
+
+FrmZoom::FrmZoom(QWidget* owner, std::shared_ptr<const std::string> readoutText, std::string readoutWords)
+    : QDialog(owner), owner_(owner), model_(std::move(readoutText), std::move(readoutWords))
 {
     setObjectName("frmZoom");
     setWindowTitle("Zoom");
@@ -90,7 +95,10 @@ double FrmZoom::dpi() const
 
 void FrmZoom::showModelText()
 {
-    txtZoom_->setDisplayText(model_.text());
+    if (model_.numberMode() != kFalse)
+        txtZoom_->setDisplayText(model_.readout());  // shared: the box copies it for its edits
+    else
+        txtZoom_->setDisplayText(model_.text());
 }
 
 void FrmZoom::layoutClient()
@@ -117,9 +125,8 @@ void FrmZoom::done(int result)
 {
     if (!unloaded_) {
         unloaded_ = true;
-        // The box holds the edits; the model takes them once, on closing.
-        model_.setText(txtZoom_->text());
-        writeBack_ = model_.unload();
+        // The box holds the edits and hands them over on closing.
+        writeBack_ = model_.unload(txtZoom_->takeText());
     }
     QDialog::done(result);
 }
@@ -127,9 +134,11 @@ void FrmZoom::done(int result)
 std::optional<std::string> ShowZoom(QWidget* owner, const std::string& readoutText,
                                     const std::string& readoutWords)
 {
-    FrmZoom z(owner, readoutText, readoutWords);
+    // The window is gone before this returns, so it can share the caller's
+    // text instead of copying it.
+    FrmZoom z(owner, std::shared_ptr<const std::string>(&readoutText, [](const std::string*) {}), readoutWords);
     z.exec();
-    return z.writeBack();
+    return z.takeWriteBack();
 }
 
 }  // namespace zoom

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,12 +24,15 @@ class FrmZoom : public QDialog {
     Q_OBJECT
 public:
     // owner is the main window the zoom window is placed against (may be
-    // null). Form_Load runs here.
+    // null). Form_Load runs here. The window shares readoutText.
+    FrmZoom(QWidget* owner, std::shared_ptr<const std::string> readoutText, std::string readoutWords);
+    // With a copy of readoutText.
     FrmZoom(QWidget* owner, const std::string& readoutText, const std::string& readoutWords);
 
     const ZoomModel& model() const { return model_; }
     // What closing wrote back (set once the window has closed).
     const std::optional<std::string>& writeBack() const { return writeBack_; }
+    std::optional<std::string> takeWriteBack() { return std::move(writeBack_); }
     double dpi() const;
 
 protected:

@@ -84,6 +84,7 @@ TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
     for (const auto& r : rows) {
         open(r.readout, r.words);
         z->show();
+        QString shown;  // what the box shows last while the window is open
         for (const char* c = r.script; *c; ++c) {
             if (*c == '#' || *c == '@') {
                 z->findChild<QAction*>(*c == '#' ? "mnuNumber" : "mnuText")->trigger();
@@ -91,16 +92,64 @@ TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
                 box->setCursorPosition(box->length());
                 QTest::keyClick(box, Qt::Key_Backspace);
             } else if (*c == '!') {
+                shown = box->displayText();
                 QTest::keyClick(box, Qt::Key_Escape);
             } else {
                 QTest::keyClick(box, *c);
             }
         }
-        EXPECT_EQ(box->displayText(), r.shown) << r.script;
+        if (z->isVisible())
+            shown = box->displayText();
+        EXPECT_EQ(shown, r.shown) << r.script;
         EXPECT_EQ(caption(), QString::fromStdString(DigitCountCaption(r.readout))) << "in either view";
         z->close();
         EXPECT_EQ(z->writeBack(), r.written) << r.script;
     }
+}
+
+// At 2,000,000 digits: the count, edits in the middle and at both ends,
+// the views, and the edited text written back whole.
+TEST_F(FrmZoomTest, EditsAndWritesBackAMillionsOfDigitsNumber)
+{
+    std::string readout;
+    for (int i = 0; i < 2'000'000; ++i) {
+        if (i > 0 && i % 3 == 2)
+            readout += ',';
+        readout += static_cast<char>('0' + (i * 7 + 3) % 10);
+    }
+    readout += ".25";
+    open(readout, "Too Big");
+    z->show();
+    EXPECT_EQ(caption(), "Count of digits is : 2000002");
+    EXPECT_EQ(box->text(), readout);
+    EXPECT_EQ(z->focusWidget(), box);
+
+    std::string expected = readout;
+    const std::int64_t middle = box->length() / 2;
+    box->setCursorPosition(middle);
+    QTest::keyClicks(box, "90");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Delete);
+    expected.replace(static_cast<std::size_t>(middle), 1, "9");
+    QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    expected.erase(0, 1);
+    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    expected.pop_back();
+    EXPECT_EQ(box->text(), expected);
+    EXPECT_EQ(caption(), "Count of digits is : 2000002") << "counted once, on opening";
+
+    // The words view and back: the readout again, the edits gone.
+    z->findChild<QAction*>("mnuText")->trigger();
+    EXPECT_EQ(box->text(), "Too Big");
+    z->findChild<QAction*>("mnuNumber")->trigger();
+    EXPECT_EQ(box->text(), readout);
+    box->setCursorPosition(box->length());
+    QTest::keyClick(box, '7');
+    z->close();
+    ASSERT_TRUE(z->writeBack().has_value());
+    EXPECT_EQ(*z->writeBack(), readout + "7");
 }
 
 }  // namespace
