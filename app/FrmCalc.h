@@ -54,6 +54,7 @@ private:
     void focusSetFocusButton() override;
     void readoutChanged(std::string readoutText) override;
     void historyPrepended(std::string line) override;
+    void historyTrimmed(std::size_t removed, const std::string& notice) override;
     std::optional<std::string> showZoom(const std::string& readoutText,
                                         const std::string& readoutWords) override;
 

@@ -3,6 +3,7 @@
 #include "arith/BigArithmetic.h"
 #include "arith/Cancel.h"
 #include "calc/Format.h"
+#include "calc/ResultLength.h"
 #include "platform/Platform.h"
 #include "words/NumToWords.h"
 
@@ -54,10 +55,32 @@ ConversionRule conversionRule(Conversion c)
 
 }  // namespace
 
+std::string ApplyOperator(std::string_view op, const std::string& a, const std::string& b)
+{
+    if (op == "+")
+        return arith::BigAdd(a, b);
+    if (op == "-")
+        return arith::BigSubtract(a, b);
+    if (op == "X" || op == "%")
+        return arith::BigMultiply(a, b);
+    if (op == "/")
+        return arith::BigDivide(a, b, 10);
+    if (op == "mod")
+        return arith::BigModulo(a, b);
+    if (op == "^")
+        return arith::BigPower(a, b);
+    return {};
+}
+
 ShownReadout ShowReadout(std::string text)
 {
     ShownReadout s{std::move(text), {}, {}, {}};
-    const std::string& r = s.text;
+    // A readout with stray characters (left by an edit in the zoom window)
+    // is spelled as the value the arithmetic reads from it.
+    std::string reading;
+    if (!IsDisplayString(s.text))
+        reading = AddCommas(ToOperand(s.text));
+    const std::string& r = reading.empty() ? s.text : reading;
     const std::size_t point = r.find('.');
     if (point != std::string::npos && point + 1 < r.size()) {
         s.words = words::NumberToWords(r.substr(0, point));
@@ -104,12 +127,22 @@ bool Engine::refuseLongResult(double digits, const char* text)
     return true;
 }
 
+std::optional<std::string> Engine::compute(double digits, const std::function<std::string()>& work)
+{
+    if (refuseLongResult(digits))
+        return std::nullopt;
+    return worker_.run(work);
+}
+
 // ---- Shared rules -------------------------------------------------------
 
 void Engine::SetReadoutText(std::string text)
 {
-    if (text == state_.readoutText)
+    if (text == state_.readoutText) {
+        if (noticeUp_)
+            txtReadout_Change();
         return;
+    }
     state_.readoutText = std::move(text);
     txtReadout_Change();
     view_.readoutChanged(state_.readoutText);
@@ -119,8 +152,14 @@ void Engine::ShowResult(const std::string& s) { SetReadoutText(ResultText(s)); }
 
 void Engine::show(ShownReadout shown)
 {
-    if (shown.text == state_.readoutText)
+    if (shown.text == state_.readoutText) {
+        // The same text again still takes down a notice.
+        if (noticeUp_) {
+            readoutWords_ = std::move(shown.words);
+            setWordsCaption(std::move(shown.caption));
+        }
         return;
+    }
     state_.readoutText = std::move(shown.text);
     readoutWords_ = std::move(shown.words);
     setWordsCaption(std::move(shown.caption));
@@ -145,13 +184,16 @@ void Engine::PrependHistory(std::string line)
 
 void Engine::prependLine(std::string line, std::string viewLine)
 {
-    state_.historyText.prepend(std::move(line));
+    const std::size_t removed = state_.historyText.prepend(std::move(line));
     view_.historyPrepended(std::move(viewLine));
+    if (removed > 0)
+        view_.historyTrimmed(removed, TrimNotice(state_.historyText.removed()));
 }
 
 void Engine::setWordsCaption(std::string caption)
 {
     wordsCaption_ = std::move(caption);
+    noticeUp_ = wordsCaption_ == kLongWorkNotice || wordsCaption_ == kPiNotice;
     view_.setWordsCaption(wordsCaption_);
 }
 
@@ -167,6 +209,8 @@ void Engine::txtReadout_Change()
 void Engine::zoomAndReformat()
 {
     std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_);
+    if (edited && refuseLongResult(static_cast<double>(ReadoutDigits(*edited))))
+        return;
     const std::size_t length = edited ? edited->size() : state_.readoutText.size();
     if (length <= kLongText) {
         if (edited)
@@ -200,8 +244,6 @@ void Engine::zoomAndReformat()
     show(std::move(r->shown));
 }
 
-// The readout without ",", made by the worker when it is long; nullopt
-// when the user cancelled.
 std::optional<std::string> Engine::readoutDigits()
 {
     return prepare(state_.readoutText.size(), [r = state_.readoutText] { return RemoveCommas(r); });
@@ -293,8 +335,9 @@ void Engine::EnterDecimalPoint()
 
 void Engine::PressPercent()
 {
-    std::optional<Outcome> p = worker_.runValue([r = state_.readoutText] {
-        std::string v = arith::BigDivide(ToOperand(r), "100", 10);
+    const std::string r = ToOperand(state_.readoutText);
+    std::optional<Outcome> p = computeValue(QuotientDigits(r, "100"), [r] {
+        std::string v = arith::BigDivide(r, "100", 10);
         std::string text = ResultText(v);
         return ShowValue(std::move(v), std::move(text));
     });
@@ -314,33 +357,32 @@ bool Engine::computeOperation(const std::string& snapshot)
     std::string a = ToOperand(state_.firstOperand);
     std::string b = ToOperand(second);
 
-    // What becomes of the first operand.
-    enum class Result { Arithmetic, Given, PlainSecond, KeepFirst, Unknown } kind = Result::Arithmetic;
+    // What becomes of the first operand. Failed: it stays (a zero divisor)
+    // and the tape line says so instead of stating a result.
+    enum class Result { Arithmetic, Given, PlainSecond, Failed, Unknown } kind = Result::Arithmetic;
     std::string given;
     if (op == "=") {
         kind = Result::PlainSecond;
     } else if (op == "/" && IsZeroValue(b)) {
-        platform::showMessage("Can't divide by zero", "Calculator", platform::Icon::Exclamation,
+        platform::showMessage(kDivideByZeroText, "Calculator", platform::Icon::Exclamation,
                               platform::Buttons::OK);
-        kind = Result::KeepFirst;
+        kind = Result::Failed;
     } else if (op == "^" && b.find('.') != std::string::npos) {
         // The power procedure refuses fractional exponents with its own
         // message (at once, so it runs here); its answer "0" is not the
         // power: nothing changes, as for the other refusals.
         (void)arith::BigPower(a, b);
         return false;
-    } else if ((op == "^" && refuseLongResult(arith::BigPowerDigits(a, b))) ||
-               ((op == "X" || op == "%") && refuseLongResult(static_cast<double>(a.size() + b.size())))) {
-        // Refused before any work: nothing changes, as when the computation
-        // is cancelled.
-        return false;
     } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
-        // Refused by the remainder procedure with its own message. An empty
-        // answer is the failed remainder: keep the first operand, as a
-        // division by zero does.
+        // Refused by the remainder procedure with its own message.
         given = arith::BigModulo(a, b);
-        kind = given.empty() ? Result::KeepFirst : Result::Given;
-    } else if (op != "+" && op != "-" && op != "X" && op != "%" && op != "/" && op != "mod" && op != "^") {
+        kind = given.empty() ? Result::Failed : Result::Given;
+    } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" ||
+               op == "^") {
+        // Refused as too long before any work: nothing changes.
+        if (refuseLongResult(OperationDigits(op, a, b)))
+            return false;
+    } else {
         kind = Result::Unknown;
     }
 
@@ -350,38 +392,38 @@ bool Engine::computeOperation(const std::string& snapshot)
     auto make = [kind, op, writesLine, first = state_.firstOperand, second, a = std::move(a), b = std::move(b),
                  given = std::move(given)]() {
         std::string result;
+        bool failed = kind == Result::Failed;
         switch (kind) {
         case Result::Arithmetic:
-            if (op == "+")
-                result = arith::BigAdd(a, b);
-            else if (op == "-")
-                result = arith::BigSubtract(a, b);
-            else if (op == "X" || op == "%")
-                result = arith::BigMultiply(a, b);
-            else if (op == "/")
-                result = arith::BigDivide(a, b, 10);
-            else if (op == "mod")
-                result = arith::BigModulo(a, b);
-            else
-                result = arith::BigPower(a, b);
+            result = ApplyOperator(op, a, b);
+            // An empty answer is a power of zero to a negative exponent,
+            // refused by the arithmetic with its own message.
+            failed = result.empty();
             break;
         case Result::Given: result = given; break;
         case Result::PlainSecond: result = PlainNumericForm(second); break;
-        case Result::KeepFirst:
-        case Result::Unknown: result = first; break;
+        case Result::Failed:
+        case Result::Unknown: break;
         }
+        if (failed || kind == Result::Unknown)
+            result = first;
         std::string text = ResultText(result);
         Outcome o = ShowValue(std::move(result), std::move(text));
         if (writesLine) {
             std::string head = first;
-            if (!head.empty() && head.back() == '.')
+            if (head.back() == '.')
                 head.pop_back();
             head += ' ';
             head += op;
             head += ' ';
             head += second;
             head += " = ";
-            AddTapeLine(o, head);
+            if (failed) {
+                o.line = head + kDivideByZeroText;
+                o.viewLine = o.line;
+            } else {
+                AddTapeLine(o, head);
+            }
         }
         return o;
     };
@@ -412,7 +454,9 @@ void Engine::PressOperator(int index)
         state_.readoutSnapshot = snapshot;
         state_.operandCount = count;
         if (c == "-" && state_.lastInput != kInputSign) {
-            SetReadoutText("-" + state_.readoutText);
+            // A readout that is already negative keeps its one sign.
+            if (!state_.readoutText.starts_with('-'))
+                SetReadoutText("-" + state_.readoutText);
             state_.lastInput = kInputSign;
         }
         break;
@@ -453,8 +497,10 @@ void Engine::ClearEntry()
 {
     if (state_.lastInput == kInputClearEntry)
         ClearAll();
-    std::optional<ShownReadout> shown = prepare(
-        state_.firstOperand.size(), [f = state_.firstOperand] { return ShowReadout(WholeNumberFormat(f)); });
+    // Before the first operand is taken it is empty text: the cleared "0.".
+    std::optional<ShownReadout> shown = prepare(state_.firstOperand.size(), [f = state_.firstOperand] {
+        return ShowReadout(f.empty() ? std::string("0.") : WholeNumberFormat(f));
+    });
     if (!shown)
         return;
     show(std::move(*shown));
@@ -522,18 +568,18 @@ void Engine::cmdMemClear_Click()
 
 void Engine::cmdMemAdd_Click()
 {
-    if (std::optional<std::string> v = worker_.run([m = state_.memoryValue, r = state_.readoutText] {
-            return arith::BigAdd(ToOperand(m), ToOperand(r));
-        }))
+    const std::string m = ToOperand(state_.memoryValue);
+    const std::string r = ToOperand(state_.readoutText);
+    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigAdd(m, r); }))
         state_.memoryValue = std::move(*v);
     UpdateMemoryControls();
 }
 
 void Engine::cmdMemSub_Click()
 {
-    if (std::optional<std::string> v = worker_.run([m = state_.memoryValue, r = state_.readoutText] {
-            return arith::BigSubtract(ToOperand(m), ToOperand(r));
-        }))
+    const std::string m = ToOperand(state_.memoryValue);
+    const std::string r = ToOperand(state_.readoutText);
+    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigSubtract(m, r); }))
         state_.memoryValue = std::move(*v);
     UpdateMemoryControls();
 }
@@ -544,9 +590,8 @@ void Engine::cmdSquare_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
     std::string a = ToOperand(x);
-    if (refuseLongResult(2.0 * static_cast<double>(a.size())))
-        return;
-    std::optional<Outcome> r = worker_.runValue([x, a = std::move(a)] {
+    const double digits = ProductDigits(a, a);
+    std::optional<Outcome> r = computeValue(digits, [x, a = std::move(a)] {
         std::string v = arith::BigMultiply(a, a);
         std::string text = ResultText(v);
         Outcome o = ShowValue(std::move(v), std::move(text));
@@ -562,9 +607,8 @@ void Engine::cmdCube_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
     std::string a = ToOperand(x);
-    if (refuseLongResult(3.0 * static_cast<double>(a.size())))
-        return;
-    std::optional<Outcome> r = worker_.runValue([x, a = std::move(a)] {
+    const double digits = 1.5 * ProductDigits(a, a);
+    std::optional<Outcome> r = computeValue(digits, [x, a = std::move(a)] {
         std::string v = arith::BigMultiply(arith::BigMultiply(a, a), a);
         std::string text = ResultText(v);
         Outcome o = ShowValue(std::move(v), std::move(text));
@@ -599,7 +643,15 @@ void Engine::cmdToPowerOf_Click()
 void Engine::Convert(Conversion conversion)
 {
     const ConversionRule rule = conversionRule(conversion);
+    std::string x = RemoveCommas(state_.readoutText);
+    std::string a = ToOperand(x);
     const bool metric = view_.metricToImperial();
+    const bool temperature = conversion == Conversion::CToF;
+    const bool divide = !temperature && metric == rule.metricDivides;
+    // A temperature: the product and one carry from adding or taking 32.
+    const double digits = temperature ? ProductDigits(a, metric ? "1.8" : "0.55556") + 1
+                          : divide    ? QuotientDigits(a, rule.factor)
+                                      : ProductDigits(a, rule.factor);
     // The sentence goes below the caption the readout reaction leaves: the
     // new readout's words, or the caption as it stands when the readout
     // does not change.
@@ -607,30 +659,27 @@ void Engine::Convert(Conversion conversion)
         Outcome outcome;
         std::string caption;
     };
-    std::optional<Converted> r = worker_.runValue([rule, metric, conversion, readout = state_.readoutText,
-                                                   caption = wordsCaption_] {
-        const std::string x = RemoveCommas(readout);
-        const std::string a = ToOperand(x);
-        std::string v;
-        if (conversion == Conversion::CToF)
-            v = metric ? arith::BigAdd(arith::BigMultiply(a, "1.8"), "32")
-                       : arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
-        else if (metric == rule.metricDivides)
-            v = arith::BigDivide(a, rule.factor, 10);
-        else
-            v = arith::BigMultiply(a, rule.factor);
-        std::string text = ResultText(v);
-        Outcome o = ShowValue(std::move(v), std::move(text));
-        std::string sentence = o.readout.text == readout ? caption : o.readout.caption;
-        sentence += kCrLf;
-        sentence += kCrLf;
-        sentence += x;
-        sentence += metric ? rule.metricFrom : rule.imperialFrom;
-        sentence += " equals ";
-        sentence += o.readout.text;
-        sentence += metric ? rule.metricTo : rule.imperialTo;
-        return Converted{std::move(o), std::move(sentence)};
-    });
+    std::optional<Converted> r =
+        computeValue(digits, [rule, metric, temperature, divide, x = std::move(x), a = std::move(a),
+                              readout = state_.readoutText, caption = wordsCaption_] {
+            std::string v;
+            if (temperature)
+                v = metric ? arith::BigAdd(arith::BigMultiply(a, "1.8"), "32")
+                           : arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
+            else
+                v = divide ? arith::BigDivide(a, rule.factor, 10) : arith::BigMultiply(a, rule.factor);
+            std::string text = ResultText(v);
+            Outcome o = ShowValue(std::move(v), std::move(text));
+            std::string sentence = o.readout.text == readout ? caption : o.readout.caption;
+            sentence += kCrLf;
+            sentence += kCrLf;
+            sentence += x;
+            sentence += metric ? rule.metricFrom : rule.imperialFrom;
+            sentence += " equals ";
+            sentence += o.readout.text;
+            sentence += metric ? rule.metricTo : rule.imperialTo;
+            return Converted{std::move(o), std::move(sentence)};
+        });
     if (!r)
         return;
     finish(std::move(r->outcome));
@@ -651,17 +700,25 @@ void Engine::mnuCopy_Click()
 
 void Engine::cmdPaste_Click()
 {
-    std::string t = platform::clipboard().text();
-    // Only digits and points are kept; a text no longer than the bound
-    // cannot hold more of them.
-    if (t.size() > kMaxResultDigits &&
-        refuseLongResult(static_cast<double>(std::count_if(t.begin(), t.end(),
-                                                           [](char c) { return c == '.' || (c >= '0' && c <= '9'); })),
-                         kPasteTooLongText))
+    // The clipboard's text is filtered piece by piece as it is read, and
+    // reading stops as soon as more digits than the bound have come: a
+    // text too long to show is never copied whole.
+    std::string v;
+    std::size_t digits = 0;
+    bool tooLong = false;
+    platform::clipboard().readText([&](std::string_view piece) {
+        const std::size_t before = v.size();
+        v += FilterDigitsAndPoints(piece);
+        digits += ReadoutDigits(std::string_view(v).substr(before));
+        tooLong = digits > kMaxResultDigits;
+        return !tooLong;
+    });
+    if (tooLong) {
+        refuseLongResult(static_cast<double>(digits), kPasteTooLongText);
         return;
-    const std::size_t length = t.size();
-    std::optional<Outcome> o = prepare(length, [t = std::move(t)] {
-        std::string v = FilterDigitsAndPoints(RemoveCommas(t));
+    }
+    const std::size_t length = v.size();
+    std::optional<Outcome> o = prepare(length, [v = std::move(v)]() mutable {
         std::string text = ResultText(v);
         return ShowValue(std::move(v), std::move(text));
     });

@@ -5,6 +5,7 @@
 
 #include "arith/BigArithmetic.h"
 #include "calc/Format.h"
+#include "calc/ResultLength.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -14,13 +15,14 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kPiNotice = "\r\n    ---  Chill Calcumalating Pi to 23 decimals!  ---";
 constexpr const char* kRootTolerance = "0.0001";
 // Inputs longer than these (in characters, without ",") get the notice or
 // the question before the root is taken.
 constexpr std::size_t kSquareRootNoticeLength = 25;
 constexpr std::size_t kCubeRootQuestionLength = 30;
 constexpr std::size_t kFactorialQuestionLength = 3;
+// Pi and e are fixed texts shorter than this.
+constexpr double kConstantDigits = 64;
 
 constexpr const char* kSorryTitle = "Sorry";
 constexpr const char* kYikesTitle = "Yikes!";
@@ -178,7 +180,7 @@ void Engine::cmdFactorial_Click()
         setWordsCaption(kLongWorkNotice);
         setBusy(true);
         yieldOnce();
-        std::optional<Outcome> r = worker_.runValue([n] {
+        std::optional<Outcome> r = computeValue(FactorialDigits(n), [n] {
             std::string v = arith::BigFactorial(n);
             if (v.empty())
                 return Outcome{};
@@ -242,7 +244,7 @@ void Engine::cmdPi_Click()
     setBusy(true);
     setWordsCaption(kPiNotice);
     yieldOnce();
-    std::optional<std::string> pi = worker_.run([] { return arith::BigPi(); });
+    std::optional<std::string> pi = compute(kConstantDigits, [] { return arith::BigPi(); });
     if (!pi) {
         setWordsCaption(captionBefore);
         setBusy(false);
@@ -252,13 +254,11 @@ void Engine::cmdPi_Click()
     state_.lastInput = kInputNumber;
     view_.focusSetFocusButton();
     setBusy(false);
-    if (wordsCaption_.find("Chill") != std::string::npos)
-        txtReadout_Change();
 }
 
 void Engine::cmdEulers_Click()
 {
-    std::optional<std::string> e = worker_.run([] { return arith::BigE(); });
+    std::optional<std::string> e = compute(kConstantDigits, [] { return arith::BigE(); });
     if (!e)
         return;
     SetReadoutText(std::move(*e));
