@@ -609,12 +609,9 @@ void FrmCalc::closeEvent(QCloseEvent* event)
 
 // ---- calc::View -------------------------------------------------------------
 
-void FrmCalc::setWordsCaption(const std::string& caption) { lbltxtNum_->setDisplayText(caption); }
+void FrmCalc::setWordsCaption(std::string caption) { lbltxtNum_->setDisplayText(std::move(caption)); }
 
-void FrmCalc::setMemoryCaption(const std::string& caption)
-{
-    lblMem_->setDisplayText(caption);
-}
+void FrmCalc::setMemoryCaption(std::string caption) { lblMem_->setDisplayText(std::move(caption)); }
 
 void FrmCalc::setMemoryButtonsEnabled(bool enabled)
 {

@@ -47,8 +47,8 @@ protected:
 
 private:
     // calc::View
-    void setWordsCaption(const std::string& caption) override;
-    void setMemoryCaption(const std::string& caption) override;
+    void setWordsCaption(std::string caption) override;
+    void setMemoryCaption(std::string caption) override;
     void setMemoryButtonsEnabled(bool enabled) override;
     bool metricToImperial() override;
     void focusSetFocusButton() override;

@@ -115,6 +115,20 @@ void AddTapeLine(Outcome& o, std::string_view head, std::string_view tail)
     o.viewLine = line;
 }
 
+namespace {
+
+// A new memory value and its two copies for the memory label.
+std::array<std::string, 3> storeCopies(std::string value)
+{
+    arith::pollCancel();
+    std::array<std::string, 3> copies{std::move(value), {}, {}};
+    copies[1] = copies[0];
+    copies[2] = copies[0];
+    return copies;
+}
+
+}  // namespace
+
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
 
 Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
@@ -190,11 +204,13 @@ void Engine::prependLine(std::string line, std::string viewLine)
         view_.historyTrimmed(removed, TrimNotice(state_.historyText.removed()));
 }
 
-void Engine::setWordsCaption(std::string caption)
+void Engine::setWordsCaption(std::string caption, std::string viewCopy)
 {
+    if (viewCopy.size() != caption.size())
+        viewCopy = caption;
     wordsCaption_ = std::move(caption);
     noticeUp_ = wordsCaption_ == kLongWorkNotice || wordsCaption_ == kPiNotice;
-    view_.setWordsCaption(wordsCaption_);
+    view_.setWordsCaption(std::move(viewCopy));
 }
 
 // ---- Readout reaction ---------------------------------------------------
@@ -532,17 +548,28 @@ void Engine::UpdateMemoryControls()
 {
     memoryButtonsEnabled_ = !state_.memoryValue.empty();
     view_.setMemoryButtonsEnabled(memoryButtonsEnabled_);
+    if (memoryCaption_ == state_.memoryValue)
+        return;  // shown already
     memoryCaption_ = state_.memoryValue;
     view_.setMemoryCaption(memoryCaption_);
 }
 
+void Engine::storeMemory(std::array<std::string, 3> copies)
+{
+    state_.memoryValue = std::move(copies[0]);
+    memoryButtonsEnabled_ = !state_.memoryValue.empty();
+    view_.setMemoryButtonsEnabled(memoryButtonsEnabled_);
+    memoryCaption_ = std::move(copies[1]);
+    view_.setMemoryCaption(std::move(copies[2]));
+}
+
 void Engine::cmdMemStore_Click()
 {
-    std::optional<std::string> digits = readoutDigits();
-    if (!digits)
+    std::optional<std::array<std::string, 3>> copies =
+        prepare(state_.readoutText.size(), [r = state_.readoutText] { return storeCopies(RemoveCommas(r)); });
+    if (!copies)
         return;
-    state_.memoryValue = std::move(*digits);
-    UpdateMemoryControls();
+    storeMemory(std::move(*copies));
 }
 
 void Engine::cmdMemRecall_Click()
@@ -568,20 +595,26 @@ void Engine::cmdMemClear_Click()
 
 void Engine::cmdMemAdd_Click()
 {
-    const std::string m = ToOperand(state_.memoryValue);
-    const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigAdd(m, r); }))
-        state_.memoryValue = std::move(*v);
-    UpdateMemoryControls();
+    std::string m = ToOperand(state_.memoryValue);
+    std::string r = ToOperand(state_.readoutText);
+    const double digits = SumDigits(m, r);
+    if (std::optional<std::array<std::string, 3>> v = computeValue(
+            digits, [m = std::move(m), r = std::move(r)] { return storeCopies(arith::BigAdd(m, r)); }))
+        storeMemory(std::move(*v));
+    else
+        UpdateMemoryControls();
 }
 
 void Engine::cmdMemSub_Click()
 {
-    const std::string m = ToOperand(state_.memoryValue);
-    const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigSubtract(m, r); }))
-        state_.memoryValue = std::move(*v);
-    UpdateMemoryControls();
+    std::string m = ToOperand(state_.memoryValue);
+    std::string r = ToOperand(state_.readoutText);
+    const double digits = SumDigits(m, r);
+    if (std::optional<std::array<std::string, 3>> v = computeValue(
+            digits, [m = std::move(m), r = std::move(r)] { return storeCopies(arith::BigSubtract(m, r)); }))
+        storeMemory(std::move(*v));
+    else
+        UpdateMemoryControls();
 }
 
 // ---- Function commands --------------------------------------------------
@@ -658,6 +691,7 @@ void Engine::Convert(Conversion conversion)
     struct Converted {
         Outcome outcome;
         std::string caption;
+        std::string viewCaption;
     };
     std::optional<Converted> r =
         computeValue(digits, [rule, metric, temperature, divide, x = std::move(x), a = std::move(a),
@@ -678,12 +712,13 @@ void Engine::Convert(Conversion conversion)
             sentence += " equals ";
             sentence += o.readout.text;
             sentence += metric ? rule.metricTo : rule.imperialTo;
-            return Converted{std::move(o), std::move(sentence)};
+            std::string view = sentence;
+            return Converted{std::move(o), std::move(sentence), std::move(view)};
         });
     if (!r)
         return;
     finish(std::move(r->outcome));
-    setWordsCaption(std::move(r->caption));
+    setWordsCaption(std::move(r->caption), std::move(r->viewCaption));
 }
 
 // ---- Clipboard ----------------------------------------------------------

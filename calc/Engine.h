@@ -242,7 +242,11 @@ private:
             return make();
         return worker_.runValue(std::move(make));
     }
-    void setWordsCaption(std::string caption);
+    // viewCopy: the view's copy of caption, when made beforehand.
+    void setWordsCaption(std::string caption, std::string viewCopy = {});
+    // A new memory value with the copies for lblMem (engine and view), made
+    // beforehand by storeCopies.
+    void storeMemory(std::array<std::string, 3> copies);
     std::optional<std::string> readoutDigits();
     void zoomAndReformat();
     bool computeOperation(const std::string& snapshot);

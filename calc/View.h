@@ -19,9 +19,9 @@ public:
     virtual ~View() = default;
 
     // The caption of the words label lbltxtNum.
-    virtual void setWordsCaption(const std::string& caption) = 0;
+    virtual void setWordsCaption(std::string caption) = 0;
     // The caption of the memory label lblMem.
-    virtual void setMemoryCaption(const std::string& caption) = 0;
+    virtual void setMemoryCaption(std::string caption) = 0;
     // Enabled state of cmdMemRecall ("MR") and cmdMemClear ("MC").
     virtual void setMemoryButtonsEnabled(bool enabled) = 0;
     // True while optDirection(0) "Metric to Imperial" is selected.
@@ -51,8 +51,8 @@ public:
 // once without writing back.
 class NullView final : public View {
 public:
-    void setWordsCaption(const std::string&) override {}
-    void setMemoryCaption(const std::string&) override {}
+    void setWordsCaption(std::string) override {}
+    void setMemoryCaption(std::string) override {}
     void setMemoryButtonsEnabled(bool) override {}
     bool metricToImperial() override { return true; }
     void focusSetFocusButton() override {}

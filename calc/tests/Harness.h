@@ -33,8 +33,8 @@ public:
     // words view); with the queue empty it writes back the readout as shown.
     std::deque<std::optional<std::string>> zoomResults;
 
-    void setWordsCaption(const std::string& c) override { wordsCaption = c; log_.push_back("caption:" + c); }
-    void setMemoryCaption(const std::string& c) override { memoryCaption = c; }
+    void setWordsCaption(std::string c) override { wordsCaption = c; log_.push_back("caption:" + c); }
+    void setMemoryCaption(std::string c) override { memoryCaption = c; }
     void setMemoryButtonsEnabled(bool enabled) override { memoryButtonsEnabled = enabled; }
     bool metricToImperial() override { return metric; }
     void focusSetFocusButton() override { log_.push_back("focus"); }
