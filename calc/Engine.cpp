@@ -68,6 +68,7 @@ bool Engine::refuseLongResult(double digits, const char* text)
 
 void Engine::SetReadoutText(std::string text)
 {
+    typed_ = {};  // typing keeps its run itself
     if (text == state_.readoutText)
         return;
     state_.readoutText = std::move(text);
@@ -151,6 +152,7 @@ void Engine::EnterDigit(int digit)
     if (digit < 0 || digit > 9)
         return;
     const char d = static_cast<char>('0' + digit);
+    KeyStart start = startTypedKey();
     std::string s = state_.readoutText;
     if (state_.lastInput != kInputNumber) {
         s = ".";
@@ -174,11 +176,13 @@ void Engine::EnterDigit(int digit)
         shown.insert(shown.begin(), '-');
     SetReadoutText(std::move(shown));
     state_.lastInput = kInputNumber;
+    finishTypedKey(std::move(start), d);
     view_.focusSetFocusButton();
 }
 
 void Engine::EnterDecimalPoint()
 {
+    KeyStart start = startTypedKey();
     if (state_.lastInput == kInputSign)
         SetReadoutText("-0.");
     else if (state_.lastInput == kInputNumber)
@@ -187,6 +191,55 @@ void Engine::EnterDecimalPoint()
         SetReadoutText("0.");
     state_.decimalEntered = kTrue;
     state_.lastInput = kInputNumber;
+    finishTypedKey(std::move(start), '.');
+}
+
+Engine::KeyStart Engine::startTypedKey()
+{
+    return {std::move(typed_), state_.readoutText, state_.decimalEntered, state_.lastInput};
+}
+
+void Engine::finishTypedKey(KeyStart start, char key)
+{
+    if (state_.readoutText == start.readoutText && state_.decimalEntered == start.decimalEntered &&
+        state_.lastInput == start.lastInput) {
+        typed_ = std::move(start.run);  // the key changed nothing
+        return;
+    }
+    if (start.lastInput == kInputNumber && start.run.keys > 0 &&
+        RemoveCommas(state_.readoutText) == RemoveCommas(start.readoutText) + key) {
+        typed_ = std::move(start.run);
+        ++typed_.keys;
+        return;
+    }
+    // A new entry, typing on after a number that was not typed, or a key
+    // that rewrote the number: Backspace gives back the state before it.
+    typed_ = {1, std::move(start.readoutText), start.decimalEntered, std::move(start.lastInput)};
+}
+
+void Engine::KeyBackspace()
+{
+    if (state_.lastInput != kInputNumber || typed_.keys == 0)
+        return;
+    TypedRun run = std::move(typed_);
+    if (run.keys == 1) {
+        SetReadoutText(std::move(run.readoutText));
+        state_.decimalEntered = run.decimalEntered;
+        state_.lastInput = std::move(run.lastInput);
+        return;
+    }
+    // The last character was added by the last key; what stays before it
+    // is never empty (the first key's readout).
+    std::string plain = RemoveCommas(state_.readoutText);
+    if (plain.back() == '.')
+        state_.decimalEntered = kFalse;
+    plain.pop_back();
+    std::string shown = AddCommas(plain);
+    if (plain.back() == '.')
+        shown += '.';  // AddCommas drops a point without fraction digits
+    SetReadoutText(std::move(shown));
+    --run.keys;
+    typed_ = std::move(run);
 }
 
 void Engine::PressPercent()

@@ -107,6 +107,13 @@ public:
     // The window's key map: "0".."9", "+", "-", "*" (X), "/", "=", "%", ".".
     // Returns false for any other character, which is ignored.
     bool KeyPress(char key);
+    // Backspace, beyond the key map: takes back the last key typed into the
+    // number being entered. A digit or point that was added to the number
+    // is removed (the separators regrouped); the first key of the entry, or
+    // one that rewrote the number (a second point rounding it), gives back
+    // the state from before that key. After anything else (a computed
+    // result, a recalled or pasted number, an operator, CE) it does nothing.
+    void KeyBackspace();
 
     // ---- Shared rules ------------------------------------------------------
     // The one way the readout changes; runs the readout reaction when text
@@ -171,6 +178,25 @@ public:
     void mnuZoom_Click();
 
 private:
+    // The keys Backspace can take back: keys typed one after the other into
+    // the number being entered, and the entry state from before the first
+    // of them. Every readout change other than typing ends the run.
+    struct TypedRun {
+        std::size_t keys = 0;
+        std::string readoutText;
+        Boolean decimalEntered = kFalse;
+        std::string lastInput;
+    };
+    // The run so far and the entry state before a typed key.
+    struct KeyStart {
+        TypedRun run;
+        std::string readoutText;
+        Boolean decimalEntered;
+        std::string lastInput;
+    };
+    KeyStart startTypedKey();
+    void finishTypedKey(KeyStart start, char key);
+
     void setWordsCaption(std::string caption);
     void zoomAndReformat();
     bool computeOperation(const std::string& snapshot);
@@ -194,6 +220,7 @@ private:
     std::string wordsCaption_;
     std::string memoryCaption_;
     bool memoryButtonsEnabled_ = false;
+    TypedRun typed_;
 };
 
 }  // namespace calc
