@@ -26,12 +26,13 @@ class QAbstractButton;
 class QAction;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
 namespace app {
+
+class MemoryBox;
 
 class FrmCalc : public QMainWindow, private calc::View {
     Q_OBJECT
@@ -64,6 +65,7 @@ private:
     QWidget* buildMemory();
     QWidget* buildFunctions();
     QFrame* buildConversionPanel();
+    void buildTabOrder();
     QPushButton* button(const char* name, const QString& caption, QWidget* parent);
     void mnuConvert_Click();
     QWidget* buildWorkPanel();
@@ -84,10 +86,11 @@ private:
     QPushButton* cmdSetFocus_ = nullptr;
     QPushButton* cmdMemRecall_ = nullptr;
     QPushButton* cmdMemClear_ = nullptr;
-    QLineEdit* lblMem_ = nullptr;
+    MemoryBox* lblMem_ = nullptr;
     QFrame* picConversionOptions_ = nullptr;
     QRadioButton* optDirection_ = nullptr;
     QAction* mnuConvert_ = nullptr;
+    int panelGrewWindow_ = 0;  // how much showing the panel grew the window
     QWidget* workPanel_ = nullptr;
     QPushButton* cmdCancelWork_ = nullptr;
     QProgressBar* prgWork_ = nullptr;
