@@ -224,8 +224,9 @@ QWidget* FrmCalc::buildMemory()
 
 // Tab and Shift+Tab go through the controls in reading order: the memory
 // row, the keypad and the function pad row by row, then the conversion
-// panel column by column and its two options. The focus sink comes first,
-// so that Tab after typing starts at the top.
+// panel column by column and the selected direction (the arrow keys move
+// between the two options). The focus sink comes first, so that Tab after
+// typing starts at the top.
 void FrmCalc::buildTabOrder()
 {
     static constexpr const char* order[] = {

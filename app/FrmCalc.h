@@ -7,6 +7,12 @@
 // digit, also in the dynamic property "index"); optDirection(0) is
 // "optDirection".
 //
+// The readout, the words label and the tape take the room the window has,
+// the first two in whole lines (WholeLines); the keypad and the function pad
+// keep their size at the left. Showing the conversion panel grows the
+// window by its height and hiding it shrinks the window again. Tab follows
+// the controls in reading order; Backspace goes to the engine.
+//
 // While a computation runs (ThreadWorker) the window paints but takes no
 // input. Escape, or the Cancel button "cmdCancelWork" that appears over the
 // words label's right end, abandons the computation; the indeterminate

@@ -13,7 +13,6 @@ WholeLines::WholeLines(QWidget* box, int minLines, std::function<int(int)> heigh
     box_->setMinimumSize(0, 0);
     box_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setFocusProxy(box_);
 }
 
 QSize WholeLines::minimumSizeHint() const { return {box_->minimumSizeHint().width(), heightFor_(minLines_)}; }
