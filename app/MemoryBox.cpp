@@ -61,6 +61,9 @@ MemoryBox::MemoryBox(QWidget* parent) : QLabel(parent)
 void MemoryBox::setValue(const std::string& value)
 {
     value_ = value;
+    // Counted once per value, not on every resize.
+    count_ = QString::fromStdString("  (" + DigitCountText(value_) + ")");
+    tip_ = QString::fromStdString(MemoryTip(value_));
     refresh();
 }
 
@@ -77,7 +80,7 @@ void MemoryBox::refresh()
     // Only as many characters as the narrowest of them could fill are ever
     // converted and measured (a UTF-8 character has at most four bytes).
     qreal narrowest = fm.horizontalAdvance(QChar('0'));
-    for (char c : std::string_view(".-,"))
+    for (char c : std::string_view("0123456789.-,"))
         narrowest = std::min(narrowest, fm.horizontalAdvance(QChar(c)));
     const auto fitting = static_cast<std::size_t>(std::max(room, 0.0) / std::max(narrowest, 1.0)) + 1;
     const QString head = QString::fromUtf8(value_.data(), static_cast<qsizetype>(std::min(value_.size(), 4 * fitting)));
@@ -88,8 +91,7 @@ void MemoryBox::refresh()
         return;
     }
     cut_ = true;
-    const QString count = QString::fromStdString("  (" + DigitCountText(value_) + ")");
-    const qreal left = room - fm.horizontalAdvance(count) - fm.horizontalAdvance(QChar(kEllipsis));
+    const qreal left = room - fm.horizontalAdvance(count_) - fm.horizontalAdvance(QChar(kEllipsis));
     qreal used = 0;
     qsizetype n = 0;
     for (; n < head.size(); ++n) {
@@ -97,8 +99,8 @@ void MemoryBox::refresh()
         if (used > left)
             break;
     }
-    setText(head.left(n) + QChar(kEllipsis) + count);
-    setToolTip(QString::fromStdString(MemoryTip(value_)));
+    setText(head.left(n) + QChar(kEllipsis) + count_);
+    setToolTip(tip_);
 }
 
 }  // namespace app

@@ -47,6 +47,8 @@ private:
     void refresh();
 
     std::string value_;
+    QString count_;  // "  (3,000 digits)"
+    QString tip_;
     bool cut_ = false;
 };
 
