@@ -152,7 +152,7 @@ void Engine::EnterDigit(int digit)
     if (digit < 0 || digit > 9)
         return;
     const char d = static_cast<char>('0' + digit);
-    KeyStart start = startTypedKey();
+    TypedRun run = runForTypedKey(d);
     std::string s = state_.readoutText;
     if (state_.lastInput != kInputNumber) {
         s = ".";
@@ -176,13 +176,13 @@ void Engine::EnterDigit(int digit)
         shown.insert(shown.begin(), '-');
     SetReadoutText(std::move(shown));
     state_.lastInput = kInputNumber;
-    finishTypedKey(std::move(start), d);
+    typed_ = std::move(run);
     view_.focusSetFocusButton();
 }
 
 void Engine::EnterDecimalPoint()
 {
-    KeyStart start = startTypedKey();
+    TypedRun run = runForTypedKey('.');
     if (state_.lastInput == kInputSign)
         SetReadoutText("-0.");
     else if (state_.lastInput == kInputNumber)
@@ -191,30 +191,38 @@ void Engine::EnterDecimalPoint()
         SetReadoutText("0.");
     state_.decimalEntered = kTrue;
     state_.lastInput = kInputNumber;
-    finishTypedKey(std::move(start), '.');
+    typed_ = std::move(run);
 }
 
-Engine::KeyStart Engine::startTypedKey()
+Engine::TypedRun Engine::runForTypedKey(char key)
 {
-    return {std::move(typed_), state_.readoutText, state_.decimalEntered, state_.lastInput};
-}
-
-void Engine::finishTypedKey(KeyStart start, char key)
-{
-    if (state_.readoutText == start.readoutText && state_.decimalEntered == start.decimalEntered &&
-        state_.lastInput == start.lastInput) {
-        typed_ = std::move(start.run);  // the key changed nothing
-        return;
+    const std::string& r = state_.readoutText;
+    bool adds = false;   // the key appends its character, separators aside
+    bool keeps = false;  // the key leaves the number as it is
+    if (state_.lastInput == kInputNumber && typed_.keys > 0 && !r.empty()) {
+        const bool point = r.find('.') != std::string::npos;
+        const bool decimal = state_.decimalEntered != kFalse;
+        // The whole-number format that "." applies drops leading zeros and
+        // the sign of zero.
+        const std::size_t first = r.front() == '-' ? 1 : 0;
+        const bool zero = first < r.size() && r[first] == '0';
+        const bool onlyZero = zero && (first + 1 == r.size() || r[first + 1] == '.');
+        const bool reformats = zero && (!onlyZero || first == 1);
+        if (key != '.')
+            adds = decimal == point;  // a digit goes after the fraction, or after a whole number without point
+        else if (decimal)
+            keeps = r.back() == '.' && !reformats;
+        else
+            adds = !point && !reformats;
     }
-    if (start.lastInput == kInputNumber && start.run.keys > 0 &&
-        RemoveCommas(state_.readoutText) == RemoveCommas(start.readoutText) + key) {
-        typed_ = std::move(start.run);
-        ++typed_.keys;
-        return;
+    if (adds || keeps) {
+        TypedRun run = std::move(typed_);
+        run.keys += adds ? 1 : 0;
+        return run;
     }
     // A new entry, typing on after a number that was not typed, or a key
-    // that rewrote the number: Backspace gives back the state before it.
-    typed_ = {1, std::move(start.readoutText), start.decimalEntered, std::move(start.lastInput)};
+    // that rewrites the number: Backspace gives back the state before it.
+    return {1, r, state_.decimalEntered, state_.lastInput};
 }
 
 void Engine::KeyBackspace()

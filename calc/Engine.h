@@ -187,15 +187,12 @@ private:
         Boolean decimalEntered = kFalse;
         std::string lastInput;
     };
-    // The run so far and the entry state before a typed key.
-    struct KeyStart {
-        TypedRun run;
-        std::string readoutText;
-        Boolean decimalEntered;
-        std::string lastInput;
-    };
-    KeyStart startTypedKey();
-    void finishTypedKey(KeyStart start, char key);
+    // The run the typed key (a digit or ".") about to be applied belongs
+    // to, with the key counted: the current run when the key adds its
+    // character to the number (or leaves it as it is), else a new run from
+    // the state before the key. Called before the key changes anything;
+    // the key puts the run back into typed_ when it is done.
+    TypedRun runForTypedKey(char key);
 
     void setWordsCaption(std::string caption);
     void zoomAndReformat();

@@ -20,7 +20,10 @@ INSTANTIATE_TEST_SUITE_P(TakesBack, Sequence, ::testing::Values(
     Row{"ThenComputes", "1 2 3 4 5 bs 6 + 1 =", {.readout = "12,347.", .tape = Lines{"12346 + 1 = 12,347."}}},
     Row{"SecondOperand", "5 + 3 4 bs =", {.readout = "8.", .tape = Lines{"5 + 3 = 8."}}},
     Row{"ReadoutAndWordsOnlyNoFocus", "1 2 | bs", {.readout = "1", .words = "One", .effects = Lines{"readout"}}},
-    Row{"MemoryUntouched", "1 2 MS bs", {.readout = "1", .memory = "12"}}),
+    Row{"MemoryUntouched", "1 2 MS bs", {.readout = "1", .memory = "12"}},
+    Row{"PointOnZero", "0 . bs", {.readout = "0", .decimal = kFalse}},
+    Row{"SecondPointChangesNothing", "1 2 3 4 . . bs", {.readout = "1,234", .decimal = kFalse}},
+    Row{"SecondPointOnZero", "0 . . bs", {.readout = "0", .decimal = kFalse}}),
     RowName);
 
 // The first key of an entry, and a key that rewrote the number, give back
@@ -36,6 +39,9 @@ INSTANTIATE_TEST_SUITE_P(FirstKey, Sequence, ::testing::Values(
     Row{"NewSecondOperand", "5 + 3 bs 4 =", {.readout = "9.", .tape = Lines{"5 + 4 = 9."}}},
     Row{"SecondPointRounded", "1 . 5 . bs", {.readout = "1.5", .decimal = kTrue}},
     Row{"PointDroppedLeadingZeros", "0 0 7 . bs", {.readout = "007", .decimal = kFalse}},
+    Row{"PointDroppedSignOfZero", "- 0 . bs", {.readout = "-0", .lastInput = "NUMS", .decimal = kFalse}},
+    Row{"SecondPointDroppedSignOfZero", "- . . bs", {.readout = "-0.", .decimal = kTrue}},
+    Row{"DigitAfterZoomedNumber", "1 2 . back:34 zoom 5 bs", {.readout = "34", .decimal = kTrue}},
     Row{"DigitAfterRecall", "7 MS C MR 5 bs", {.readout = "7.", .lastInput = "NUMS"}},
     Row{"RecalledPartStays", "7 MS C MR 5 bs bs", {.readout = "7."}}),
     RowName);
