@@ -25,17 +25,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <cmath>
+#include <functional>
 
 namespace app {
 namespace {
-
-QString toQ(const std::string& s)
-{
-    QString q = QString::fromStdString(s);
-    q.replace("\r\n", "\n");
-    return q;
-}
 
 // The picture of a picture button: a short formula drawn as text.
 QIcon glyphIcon(const QString& glyph, const QFont& base)
@@ -58,13 +51,19 @@ QIcon glyphIcon(const QString& glyph, const QFont& base)
     return icon;
 }
 
-// The height of a text box that shows exactly this many lines: its lines
-// stand a whole number of pixels apart below the document's top margin, and
-// no bottom margin is kept, where the next line would show in part.
-int linesHeight(const QPlainTextEdit& box, int lines)
+// The height of a number view that shows exactly n lines, for a view whose
+// font and frame are set: what setVisibleLines gives less the margin below
+// the text, where the view would paint the top of the next line.
+std::function<int(int)> linesHeight(display::NumberView& view)
 {
-    const int line = static_cast<int>(std::ceil(QFontMetricsF(box.font()).lineSpacing()));
-    return lines * line + static_cast<int>(std::ceil(box.document()->documentMargin())) + 2 * box.frameWidth();
+    view.setVisibleLines(0);
+    const int chrome = view.height();  // the frame and the margins above and below the text
+    view.setVisibleLines(1);
+    const int line = view.height() - chrome;
+    view.setMinimumHeight(0);
+    view.setMaximumHeight(QWIDGETSIZE_MAX);
+    const int below = (chrome - 2 * view.frameWidth()) / 2;
+    return [line, chrome, below](int n) { return n * line + chrome - below; };
 }
 
 }  // namespace
@@ -86,8 +85,7 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(6);
 
-    txtReadout_ = new DisplayBox(central, Qt::AlignRight | Qt::AlignVCenter,
-                                 QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtReadout_ = new display::NumberView(central, Qt::AlignRight | Qt::AlignVCenter);
     txtReadout_->setObjectName("txtReadout");
     QFont readoutFont = txtReadout_->font();
     readoutFont.setPointSizeF(16);
@@ -96,16 +94,16 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     txtReadout_->setBreakAfterCommas(true);
     txtReadout_->setToolTip("Double-click: copy the number and zoom");
     txtReadout_->setDisplayText(engine_.state().readoutText);
-    connect(txtReadout_, &DisplayBox::doubleClicked, this, [this] { engine_.txtReadout_DblClick(); });
-    outer->addWidget(new WholeLines(txtReadout_, 2, [this](int n) { return linesHeight(*txtReadout_, n); }), 3);
+    connect(txtReadout_, &display::NumberView::doubleClicked, this, [this] { engine_.txtReadout_DblClick(); });
+    outer->addWidget(new WholeLines(txtReadout_, 2, linesHeight(*txtReadout_)), 3);
 
-    lbltxtNum_ = new DisplayBox(central, Qt::AlignLeft | Qt::AlignTop, QTextOption::WrapAtWordBoundaryOrAnywhere);
+    lbltxtNum_ = new display::NumberView(central, Qt::AlignLeft | Qt::AlignTop);
     lbltxtNum_->setObjectName("lbltxtNum");
     lbltxtNum_->setToolTip("Double-click: copy the words and zoom");
     lbltxtNum_->viewport()->setAutoFillBackground(false);
     lbltxtNum_->setFrameShape(QFrame::StyledPanel);
-    connect(lbltxtNum_, &DisplayBox::doubleClicked, this, [this] { engine_.lbltxtNum_DblClick(); });
-    outer->addWidget(new WholeLines(lbltxtNum_, 4, [this](int n) { return linesHeight(*lbltxtNum_, n); }), 2);
+    connect(lbltxtNum_, &display::NumberView::doubleClicked, this, [this] { engine_.lbltxtNum_DblClick(); });
+    outer->addWidget(new WholeLines(lbltxtNum_, 4, linesHeight(*lbltxtNum_)), 2);
     workPanel_ = buildWorkPanel();
 
     outer->addWidget(buildMemory());
@@ -114,14 +112,9 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     middle->addWidget(buildKeypad(), 0, Qt::AlignTop);
     middle->addWidget(buildFunctions(), 0, Qt::AlignTop);
 
-    txtHistory_ = new TapeBox(central);
+    txtHistory_ = new display::NumberView(central, Qt::AlignLeft | Qt::AlignTop, display::NumberView::Tape);
     txtHistory_->setObjectName("txtHistory");
-    txtHistory_->setReadOnly(true);
     txtHistory_->setFocusPolicy(Qt::NoFocus);
-    txtHistory_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtHistory_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtHistory_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtHistory_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     txtHistory_->setMinimumWidth(230);
     txtHistory_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     middle->addWidget(txtHistory_, 1);
@@ -674,7 +667,7 @@ void FrmCalc::readoutChanged(const std::string& readoutText) { txtReadout_->setD
 
 void FrmCalc::historyPrepended(const std::string& line)
 {
-    txtHistory_->prependLine(toQ(line));
+    txtHistory_->prependLine(line);
 }
 
 std::optional<std::string> FrmCalc::showZoom(const std::string& readoutText, const std::string& readoutWords)

@@ -20,9 +20,9 @@
 // second. Closing the window meanwhile cancels the work, then closes.
 #pragma once
 
-#include "app/DisplayBox.h"
 #include "app/ThreadWorker.h"
 #include "calc/Engine.h"
+#include "display/NumberView.h"
 
 #include <QMainWindow>
 
@@ -83,9 +83,9 @@ private:
     ThreadWorker worker_;
     calc::Engine engine_;
 
-    DisplayBox* txtReadout_ = nullptr;
-    DisplayBox* lbltxtNum_ = nullptr;
-    TapeBox* txtHistory_ = nullptr;
+    display::NumberView* txtReadout_ = nullptr;
+    display::NumberView* lbltxtNum_ = nullptr;
+    display::NumberView* txtHistory_ = nullptr;
     std::array<QPushButton*, 10> number_{};
     std::array<QPushButton*, 5> operator_{};
     QPushButton* cancelEntry_ = nullptr;

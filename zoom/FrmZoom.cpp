@@ -1,12 +1,12 @@
 #include "zoom/FrmZoom.h"
 
+#include "display/NumberView.h"
 #include "platform/qt/Twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -17,7 +17,12 @@ using platform::qt::PxToTwips;
 using platform::qt::TwipsToPx;
 
 FrmZoom::FrmZoom(QWidget* owner, const std::string& readoutText, const std::string& readoutWords)
-    : QDialog(owner), owner_(owner), model_(readoutText, readoutWords)
+    : FrmZoom(owner, std::make_shared<const std::string>(readoutText), readoutWords)
+{
+}
+
+FrmZoom::FrmZoom(QWidget* owner, std::shared_ptr<const std::string> readoutText, std::string readoutWords)
+    : QDialog(owner), owner_(owner), model_(std::move(readoutText), std::move(readoutWords))
 {
     setObjectName("frmZoom");
     setWindowTitle("Zoom");
@@ -61,19 +66,13 @@ FrmZoom::FrmZoom(QWidget* owner, const std::string& readoutText, const std::stri
     lblDigitCount_->setText(QString::fromStdString(model_.digitCaption()));
     lblDigitCount_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    txtZoom_ = new QPlainTextEdit(client_);
+    txtZoom_ = new display::NumberView(client_, Qt::AlignLeft | Qt::AlignTop, display::NumberView::Editor);
     txtZoom_->setObjectName("txtZoom");
     QFont boxFont("Arial Narrow");
     boxFont.setPointSizeF(12);
     boxFont.setBold(true);
     boxFont.setStretch(QFont::Condensed);
     txtZoom_->setFont(boxFont);
-    txtZoom_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtZoom_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(txtZoom_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!settingText_)
-            model_.setText(txtZoom_->toPlainText().toStdString());
-    });
     showModelText();
 
     // Design size, placed against the main window; then the geometry rule.
@@ -96,11 +95,10 @@ double FrmZoom::dpi() const
 
 void FrmZoom::showModelText()
 {
-    settingText_ = true;
-    txtZoom_->setWordWrapMode(model_.numberMode() != kFalse ? QTextOption::WrapAnywhere
-                                                             : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtZoom_->setPlainText(QString::fromStdString(model_.text()));
-    settingText_ = false;
+    if (model_.numberMode() != kFalse)
+        txtZoom_->setDisplayText(model_.readout());  // shared: the box copies it for its edits
+    else
+        txtZoom_->setDisplayText(model_.text());
 }
 
 void FrmZoom::layoutClient()
@@ -127,7 +125,8 @@ void FrmZoom::done(int result)
 {
     if (!unloaded_) {
         unloaded_ = true;
-        writeBack_ = model_.unload();
+        // The box holds the edits and hands them over on closing.
+        writeBack_ = model_.unload(txtZoom_->takeText());
     }
     QDialog::done(result);
 }
@@ -135,9 +134,11 @@ void FrmZoom::done(int result)
 std::optional<std::string> ShowZoom(QWidget* owner, const std::string& readoutText,
                                     const std::string& readoutWords)
 {
-    FrmZoom z(owner, readoutText, readoutWords);
+    // The window is gone before this returns, so it can share the caller's
+    // text instead of copying it.
+    FrmZoom z(owner, std::shared_ptr<const std::string>(&readoutText, [](const std::string*) {}), readoutWords);
     z.exec();
-    return z.writeBack();
+    return z.takeWriteBack();
 }
 
 }  // namespace zoom

@@ -6,13 +6,17 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 class QAction;
 class QLabel;
 class QMenuBar;
-class QPlainTextEdit;
+
+namespace display {
+class NumberView;
+}
 
 namespace zoom {
 
@@ -20,12 +24,15 @@ class FrmZoom : public QDialog {
     Q_OBJECT
 public:
     // owner is the main window the zoom window is placed against (may be
-    // null). Form_Load runs here.
+    // null). Form_Load runs here. The window shares readoutText.
+    FrmZoom(QWidget* owner, std::shared_ptr<const std::string> readoutText, std::string readoutWords);
+    // With a copy of readoutText.
     FrmZoom(QWidget* owner, const std::string& readoutText, const std::string& readoutWords);
 
     const ZoomModel& model() const { return model_; }
     // What closing wrote back (set once the window has closed).
     const std::optional<std::string>& writeBack() const { return writeBack_; }
+    std::optional<std::string> takeWriteBack() { return std::move(writeBack_); }
     double dpi() const;
 
 protected:
@@ -41,9 +48,8 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     QLabel* lblDigitCount_ = nullptr;
-    QPlainTextEdit* txtZoom_ = nullptr;
+    display::NumberView* txtZoom_ = nullptr;
     double boxHeight_ = kBoxHeight;
-    bool settingText_ = false;
     bool unloaded_ = false;
     std::optional<std::string> writeBack_;
 };

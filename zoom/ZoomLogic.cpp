@@ -24,30 +24,15 @@ BoxSize TextBoxSize(double outerWidth, double outerHeight, double currentHeight)
     return s;
 }
 
-ZoomModel::ZoomModel(std::string readoutText, std::string readoutWords)
-    : readout_(std::move(readoutText)), words_(std::move(readoutWords))
+ZoomModel::ZoomModel(std::shared_ptr<const std::string> readoutText, std::string readoutWords)
+    : readout_(std::move(readoutText)), words_(std::move(readoutWords)), digitCaption_(DigitCountCaption(*readout_))
 {
-    text_ = readout_;
-    digitCaption_ = DigitCountCaption(text_);
-    numberMode_ = kTrue;
 }
 
-void ZoomModel::showNumber()
-{
-    text_ = readout_;
-    numberMode_ = kTrue;
-}
-
-void ZoomModel::showText()
-{
-    text_ = words_;
-    numberMode_ = kFalse;
-}
-
-std::optional<std::string> ZoomModel::unload() const
+std::optional<std::string> ZoomModel::unload(std::string boxText) const
 {
     if (numberMode_ != kFalse)
-        return text_;
+        return boxText;
     return std::nullopt;
 }
 

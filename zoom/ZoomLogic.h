@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,30 +48,31 @@ struct BoxSize {
 // below zero).
 BoxSize TextBoxSize(double outerWidth, double outerHeight, double currentHeight);
 
-// The window's state: what the box shows and in which view.
+// The window's state: which view the box shows. The box holds the text
+// itself (and the user's edits); the model keeps what the views start from.
 class ZoomModel {
 public:
-    // Form_Load: the digits view of readoutText.
-    ZoomModel(std::string readoutText, std::string readoutWords);
+    // Form_Load: the digits view of readoutText, which the model shares.
+    ZoomModel(std::shared_ptr<const std::string> readoutText, std::string readoutWords);
 
-    const std::string& text() const { return text_; }
+    // What the box shows on choosing the current view: the readout or the
+    // words.
+    const std::string& text() const { return numberMode_ != kFalse ? *readout_ : words_; }
+    const std::shared_ptr<const std::string>& readout() const { return readout_; }
     const std::string& digitCaption() const { return digitCaption_; }
     Boolean numberMode() const { return numberMode_; }
 
-    // The user edited the box.
-    void setText(std::string text) { text_ = std::move(text); }
     // mnuNumber_Click: the readout again (edits are lost).
-    void showNumber();
+    void showNumber() { numberMode_ = kTrue; }
     // mnuText_Click: the words.
-    void showText();
-    // Form_Unload: the text to write back into the readout (digits view
-    // only), unchecked.
-    std::optional<std::string> unload() const;
+    void showText() { numberMode_ = kFalse; }
+    // Form_Unload: boxText, what the box holds, to write back into the
+    // readout in the digits view, unchecked; nothing in the words view.
+    std::optional<std::string> unload(std::string boxText) const;
 
 private:
-    std::string readout_;
+    std::shared_ptr<const std::string> readout_;
     std::string words_;
-    std::string text_;
     std::string digitCaption_;
     Boolean numberMode_ = kTrue;
 };

@@ -48,9 +48,9 @@ public:
         return c;
     }
     QAction* action(const char* name) { return find<QAction>(name); }
-    QString readout() { return find<DisplayBox>("txtReadout")->displayText(); }
-    QString words() { return find<DisplayBox>("lbltxtNum")->displayText(); }
-    QString history() { return find<TapeBox>("txtHistory")->displayText(); }
+    QString readout() { return find<display::NumberView>("txtReadout")->displayText(); }
+    QString words() { return find<display::NumberView>("lbltxtNum")->displayText(); }
+    QString history() { return find<display::NumberView>("txtHistory")->displayText(); }
     QWidget* focusTarget() { return QApplication::focusWidget() ? QApplication::focusWidget() : w.get(); }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(focusTarget(), k, m); }
     void click(const std::string& name) { QTest::mouseClick(find<QPushButton>(name.c_str()), Qt::LeftButton); }

@@ -103,7 +103,7 @@ TEST_P(Commands, Work)
     QString zoomText;
     if (c.edit) {
         const bool seen = whileModal<zoom::FrmZoom>([&] { c.run(*this); }, [&](zoom::FrmZoom& z) {
-            zoomText = z.findChild<QPlainTextEdit*>("txtZoom")->toPlainText();
+            zoomText = z.findChild<display::NumberView*>("txtZoom")->displayText();
             c.edit(z);
             z.close();
         });
@@ -124,7 +124,7 @@ TEST_P(Commands, Work)
 
 void doubleClick(CalcWindow& t, const char* box)
 {
-    QTest::mouseDClick(t.find<DisplayBox>(box)->viewport(), Qt::LeftButton);
+    QTest::mouseDClick(t.find<display::NumberView>(box)->viewport(), Qt::LeftButton);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, Commands, ::testing::Values(
@@ -138,8 +138,8 @@ INSTANTIATE_TEST_SUITE_P(Window, Commands, ::testing::Values(
     Command{"ReadoutDoubleClick", "1234567", "", [](CalcWindow& t) { doubleClick(t, "txtReadout"); },
             [](zoom::FrmZoom& z) {
                 EXPECT_EQ(platform::clipboard().text(), "1234567");  // copied before the window opened
-                auto* box = z.findChild<QPlainTextEdit*>("txtZoom");
-                box->moveCursor(QTextCursor::End);
+                auto* box = z.findChild<display::NumberView*>("txtZoom");
+                box->setCursorPosition(box->length());
                 QTest::keyClick(box, Qt::Key_Backspace);
             },
             "1,234,567", "123,456", "1234567"},
@@ -204,7 +204,7 @@ TEST_F(FrmCalcTest, LongNumbersNeverGrowTheWindow)
     EXPECT_EQ(w->size(), before);
     EXPECT_EQ(readout().size(), 3002 + 1000);  // digits and separators
     EXPECT_EQ(readout().right(5), "2,312");     // ...123 then 12
-    auto* box = find<DisplayBox>("txtReadout");
+    auto* box = find<display::NumberView>("txtReadout");
     EXPECT_GT(box->verticalScrollBar()->maximum(), 0);
     box->selectAll();  // a selection copied from the readout is the number as shown
     box->copy();

@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Window, CancelFactorial, ::testing::Values(
     CancelWay{"InputIsNotTakenMeanwhile", [](CalcWindow& t) {
         t.type("5+ {Number7}{cmdSquare}");
         t.key(Qt::Key_V, Qt::ControlModifier);
-        QTest::mouseDClick(t.find<DisplayBox>("txtReadout")->viewport(), Qt::LeftButton);
+        QTest::mouseDClick(t.find<display::NumberView>("txtReadout")->viewport(), Qt::LeftButton);
         EXPECT_TRUE(t.busy());
         t.type("\x1b");
     }, false},
@@ -73,7 +73,7 @@ TEST_F(WorkTest, WindowPaintsAndShowsProgressDuringLongWork)
     fake.clipboardText = std::string(20000, '7');
     click("cmdPaste");
     const auto before = snapshot();
-    QWidget* viewport = find<DisplayBox>("txtReadout")->viewport();
+    QWidget* viewport = find<display::NumberView>("txtReadout")->viewport();
     PaintCounter counter;
     viewport->installEventFilter(&counter);
     int ticks = 0;
