@@ -7,6 +7,12 @@
 // digit, also in the dynamic property "index"); optDirection(0) is
 // "optDirection".
 //
+// The readout, the words label and the tape take the room the window has,
+// the first two in whole lines (WholeLines); the keypad and the function pad
+// keep their size at the left. Showing the conversion panel grows the
+// window by its height and hiding it shrinks the window again. Tab follows
+// the controls in reading order; Backspace goes to the engine.
+//
 // While a computation runs (ThreadWorker) the window paints but takes no
 // input. Escape, or the Cancel button "cmdCancelWork" that appears over the
 // words label's right end, abandons the computation; the indeterminate
@@ -31,6 +37,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace app {
+
+class MemoryBox;
 
 class FrmCalc : public QMainWindow, private calc::View {
     Q_OBJECT
@@ -64,6 +72,7 @@ private:
     QWidget* buildMemory();
     QWidget* buildFunctions();
     QFrame* buildConversionPanel();
+    void buildTabOrder();
     QPushButton* button(const char* name, const QString& caption, QWidget* parent);
     void mnuConvert_Click();
     QWidget* buildWorkPanel();
@@ -84,10 +93,11 @@ private:
     QPushButton* cmdSetFocus_ = nullptr;
     QPushButton* cmdMemRecall_ = nullptr;
     QPushButton* cmdMemClear_ = nullptr;
-    display::NumberView* lblMem_ = nullptr;
+    MemoryBox* lblMem_ = nullptr;
     QFrame* picConversionOptions_ = nullptr;
     QRadioButton* optDirection_ = nullptr;
     QAction* mnuConvert_ = nullptr;
+    int panelGrewWindow_ = 0;  // how much showing the panel grew the window
     QWidget* workPanel_ = nullptr;
     QPushButton* cmdCancelWork_ = nullptr;
     QProgressBar* prgWork_ = nullptr;

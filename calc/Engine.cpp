@@ -152,6 +152,7 @@ std::optional<std::string> Engine::compute(double digits, const std::function<st
 
 void Engine::SetReadoutText(std::string text)
 {
+    typed_ = {};  // typing keeps its run itself
     if (text == state_.readoutText) {
         if (noticeUp_)
             txtReadout_Change();
@@ -166,6 +167,7 @@ void Engine::ShowResult(const std::string& s) { SetReadoutText(ResultText(s)); }
 
 void Engine::show(ShownReadout shown)
 {
+    typed_ = {};  // typing keeps its run itself
     if (shown.text == state_.readoutText) {
         // The same text again still takes down a notice.
         if (noticeUp_) {
@@ -325,28 +327,90 @@ void Engine::EnterDigit(int digit)
         });
     if (!shown)
         return;
+    TypedRun run = runForTypedKey(d);
     if (newNumber)
         state_.decimalEntered = kFalse;
     show(std::move(*shown));
     state_.lastInput = kInputNumber;
+    typed_ = std::move(run);
     view_.focusSetFocusButton();
 }
 
 void Engine::EnterDecimalPoint()
 {
-    if (state_.lastInput == kInputSign) {
-        SetReadoutText("-0.");
-    } else if (state_.lastInput == kInputNumber) {
-        std::optional<ShownReadout> shown = prepare(
-            state_.readoutText.size(), [r = state_.readoutText] { return ShowReadout(WholeNumberFormat(r)); });
+    std::optional<ShownReadout> shown;
+    if (state_.lastInput == kInputNumber) {
+        shown = prepare(state_.readoutText.size(),
+                        [r = state_.readoutText] { return ShowReadout(WholeNumberFormat(r)); });
         if (!shown)
             return;
-        show(std::move(*shown));
     }
+    TypedRun run = runForTypedKey('.');
+    if (state_.lastInput == kInputSign)
+        SetReadoutText("-0.");
+    else if (shown)
+        show(std::move(*shown));
     if (state_.lastInput == kInputOperator)
         SetReadoutText("0.");
     state_.decimalEntered = kTrue;
     state_.lastInput = kInputNumber;
+    typed_ = std::move(run);
+}
+
+Engine::TypedRun Engine::runForTypedKey(char key)
+{
+    const std::string& r = state_.readoutText;
+    bool adds = false;   // the key appends its character, separators aside
+    bool keeps = false;  // the key leaves the number as it is
+    if (state_.lastInput == kInputNumber && typed_.keys > 0 && !r.empty()) {
+        const bool point = r.find('.') != std::string::npos;
+        const bool decimal = state_.decimalEntered != kFalse;
+        // The whole-number format that "." applies drops leading zeros and
+        // the sign of zero.
+        const std::size_t first = r.front() == '-' ? 1 : 0;
+        const bool zero = first < r.size() && r[first] == '0';
+        const bool onlyZero = zero && (first + 1 == r.size() || r[first + 1] == '.');
+        const bool reformats = zero && (!onlyZero || first == 1);
+        if (key != '.')
+            adds = decimal == point;  // a digit goes after the fraction, or after a whole number without point
+        else if (decimal)
+            keeps = r.back() == '.' && !reformats;
+        else
+            adds = !point && !reformats;
+    }
+    if (adds || keeps) {
+        TypedRun run = std::move(typed_);
+        run.keys += adds ? 1 : 0;
+        return run;
+    }
+    // A new entry, typing on after a number that was not typed, or a key
+    // that rewrites the number: Backspace gives back the state before it.
+    return {1, r, state_.decimalEntered, state_.lastInput};
+}
+
+void Engine::KeyBackspace()
+{
+    if (state_.lastInput != kInputNumber || typed_.keys == 0)
+        return;
+    TypedRun run = std::move(typed_);
+    if (run.keys == 1) {
+        SetReadoutText(std::move(run.readoutText));
+        state_.decimalEntered = run.decimalEntered;
+        state_.lastInput = std::move(run.lastInput);
+        return;
+    }
+    // The last character was added by the last key; what stays before it
+    // is never empty (the first key's readout).
+    std::string plain = RemoveCommas(state_.readoutText);
+    if (plain.back() == '.')
+        state_.decimalEntered = kFalse;
+    plain.pop_back();
+    std::string shown = AddCommas(plain);
+    if (plain.back() == '.')
+        shown += '.';  // AddCommas drops a point without fraction digits
+    SetReadoutText(std::move(shown));
+    --run.keys;
+    typed_ = std::move(run);
 }
 
 void Engine::PressPercent()

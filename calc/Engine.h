@@ -161,6 +161,13 @@ public:
     // The window's key map: "0".."9", "+", "-", "*" (X), "/", "=", "%", ".".
     // Returns false for any other character, which is ignored.
     bool KeyPress(char key);
+    // Backspace, beyond the key map: takes back the last key typed into the
+    // number being entered. A digit or point that was added to the number
+    // is removed (the separators regrouped); the first key of the entry, or
+    // one that rewrote the number (a second point rounding it), gives back
+    // the state from before that key. After anything else (a computed
+    // result, a recalled or pasted number, an operator, CE) it does nothing.
+    void KeyBackspace();
 
     // ---- Shared rules ------------------------------------------------------
     // The one way the readout changes; runs the readout reaction when text
@@ -248,6 +255,21 @@ private:
     // beforehand by storeCopies.
     void storeMemory(std::array<std::string, 3> copies);
     std::optional<std::string> readoutDigits();
+    // The keys Backspace can take back: keys typed one after the other into
+    // the number being entered, and the entry state from before the first
+    // of them. Every readout change other than typing ends the run.
+    struct TypedRun {
+        std::size_t keys = 0;
+        std::string readoutText;
+        Boolean decimalEntered = kFalse;
+        std::string lastInput;
+    };
+    // The run the typed key (a digit or ".") about to be applied belongs
+    // to, with the key counted: the current run when the key adds its
+    // character to the number (or leaves it as it is), else a new run from
+    // the state before the key. Called before the key changes anything;
+    // the key puts the run back into typed_ when it is done.
+    TypedRun runForTypedKey(char key);
     void zoomAndReformat();
     bool computeOperation(const std::string& snapshot);
     // Shows text and answers true when a result of about this many digits
@@ -285,6 +307,7 @@ private:
     bool memoryButtonsEnabled_ = false;
     // The words label shows kLongWorkNotice or kPiNotice.
     bool noticeUp_ = false;
+    TypedRun typed_;
 };
 
 }  // namespace calc

@@ -186,37 +186,27 @@ std::int64_t NumberView::entryLines(std::size_t i) const
     return entries_[i].layout.lineCount() + separatorLines();
 }
 
-// The entry that holds line (entries above it are before it), and the line
-// where it begins.
-NumberView::Place NumberView::entryAtLine(std::int64_t line) const
+// The entry that holds a line (lines) or a position, and the line or
+// position where it begins: the first entry whose span ends after at.
+NumberView::Place NumberView::entryAt(std::int64_t at, bool lines) const
 {
-    const std::int64_t topUpTo = entries_.front().linesUpTo;
+    const auto upTo = [&](std::size_t i) { return lines ? entries_[i].linesUpTo : entries_[i].bytesUpTo; };
+    const auto size = [&](std::size_t i) { return lines ? entryLines(i) : entryBytes(i); };
+    const std::int64_t topUpTo = upTo(0);
     std::size_t lo = 0, hi = entries_.size() - 1;
     while (lo < hi) {
         const std::size_t mid = (lo + hi) / 2;
-        if (topUpTo - entries_[mid].linesUpTo + entryLines(mid) <= line)
+        if (topUpTo - upTo(mid) + size(mid) <= at)
             lo = mid + 1;
         else
             hi = mid;
     }
-    return {lo, topUpTo - entries_[lo].linesUpTo};
+    return {lo, topUpTo - upTo(lo)};
 }
 
-NumberView::Place NumberView::entryAtPos(std::int64_t pos) const
-{
-    const std::int64_t topUpTo = entries_.front().bytesUpTo;
-    std::size_t lo = 0, hi = entries_.size() - 1;
-    while (lo < hi) {
-        const std::size_t mid = (lo + hi) / 2;
-        // A position at the very end of an entry's separator is the next
-        // entry's start.
-        if (topUpTo - entries_[mid].bytesUpTo + entryBytes(mid) <= pos)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return {lo, topUpTo - entries_[lo].bytesUpTo};
-}
+NumberView::Place NumberView::entryAtLine(std::int64_t line) const { return entryAt(line, true); }
+
+NumberView::Place NumberView::entryAtPos(std::int64_t pos) const { return entryAt(pos, false); }
 
 std::pair<std::int64_t, std::int64_t> NumberView::lineSpan(std::int64_t line) const
 {

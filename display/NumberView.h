@@ -129,6 +129,7 @@ private:
 
     std::int64_t separatorBytes() const { return kind_ == Tape ? 2 : 0; }
     std::int64_t separatorLines() const { return kind_ == Tape ? 1 : 0; }
+    Place entryAt(std::int64_t at, bool lines) const;
     Place entryAtLine(std::int64_t line) const;
     Place entryAtPos(std::int64_t pos) const;
     std::int64_t entryBytes(std::size_t i) const;

@@ -2,6 +2,7 @@
 // painting, scrolling, a new width), a history line put on the tape, and
 // the zoom window (opening, a keystroke in its digits). Argument: digits.
 #include "display/NumberView.h"
+#include "display/tests/TestNumbers.h"
 #include "zoom/FrmZoom.h"
 
 #include <QApplication>
@@ -16,24 +17,13 @@
 
 namespace {
 
-std::string grouped(std::size_t digits)
-{
-    std::string s;
-    s.reserve(digits + digits / 3 + 1);
-    for (std::size_t i = 0; i < digits; ++i) {
-        if (i > 0 && (digits - i) % 3 == 0)
-            s += ',';
-        s += static_cast<char>('0' + (i * 7 + 3) % 10);
-    }
-    return s + ".";
-}
 
 const std::string& number(std::int64_t digits)
 {
     static std::map<std::int64_t, std::string> made;
     auto [it, added] = made.try_emplace(digits);
     if (added)
-        it->second = grouped(static_cast<std::size_t>(digits));
+        it->second = display::GroupedDigits(static_cast<std::size_t>(digits)) + ".";
     return it->second;
 }
 

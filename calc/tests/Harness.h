@@ -80,10 +80,11 @@ struct Harness {
     // "1.5"); "/ + X - = % C CE MS MR MC M+ M- sq cube sqrt cbrt fact log pi e
     // mod pow copy paste menupaste zoom dblreadout dblwords enter" and the
     // conversions "mm-in cm-ft m-yd km-mile ml-oz l-qt l-gal l-cuin g-oz kg-lb
-    // c-f" press buttons; "key:<chars>" goes through the key map. Set-up words:
-    // "metric" / "imperial" choose the direction, "yes" / "no" queue an answer,
-    // "clip:<text>" fills the clipboard, "back:<text>" and "wordsview" tell
-    // the next zoom window how it closes, "|" clears the log (see Effects).
+    // c-f" press buttons; "bs" is the Backspace key; "key:<chars>" goes
+    // through the key map. Set-up words: "metric" / "imperial" choose the
+    // direction, "yes" / "no" queue an answer, "clip:<text>" fills the
+    // clipboard, "back:<text>" and "wordsview" tell the next zoom window how
+    // it closes, "|" clears the log (see Effects).
     void replay(const std::string& sequence);
     const CalcState& state() const { return engine.state(); }
 };

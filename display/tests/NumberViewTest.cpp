@@ -7,6 +7,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "display/tests/TestNumbers.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -14,17 +16,6 @@
 
 namespace display {
 namespace {
-
-std::string grouped(std::size_t digits)
-{
-    std::string s;
-    for (std::size_t i = 0; i < digits; ++i) {
-        if (i > 0 && (digits - i) % 3 == 0)
-            s += ',';
-        s += static_cast<char>('0' + (i * 7 + 3) % 10);
-    }
-    return s;
-}
 
 class NumberViewTest : public ::testing::Test {
 protected:
@@ -62,7 +53,7 @@ TEST_F(NumberViewTest, NumbersShowWholeGroupsOnLinesThatFit)
         v->setBreakAfterCommas(true);
         const QFontMetricsF fm(v->font());
         for (std::size_t digits : {1u, 4u, 10u, 1000u, 100'000u}) {
-            const std::string n = grouped(digits) + ".";
+            const std::string n = GroupedDigits(digits) + ".";
             v->setDisplayText(n);
             SCOPED_TRACE(std::to_string(digits) + " digits, " + std::to_string(width) + " px");
             EXPECT_EQ(v->displayText().toStdString(), n);
@@ -87,7 +78,7 @@ TEST_F(NumberViewTest, NumbersShowWholeGroupsOnLinesThatFit)
 TEST_F(NumberViewTest, SelectionsCopyExactlyTheTextHeld)
 {
     auto v = make(NumberView::Text, Qt::AlignLeft | Qt::AlignTop, 300, 200);
-    const std::string n = "-" + grouped(20'000) + "." + std::string(3000, '9');
+    const std::string n = "-" + GroupedDigits(20'000) + "." + std::string(3000, '9');
     v->setDisplayText(n);
     v->selectAll();
     v->copy();
@@ -121,7 +112,7 @@ TEST_F(NumberViewTest, SelectionsCopyExactlyTheTextHeld)
 TEST_F(NumberViewTest, TapePutsEntriesOnTopAndCopiesThemInOrder)
 {
     auto v = make(NumberView::Tape, Qt::AlignLeft | Qt::AlignTop, 240, 300);
-    const std::string longLine = "100000 Factorial = " + grouped(456'574) + ".";
+    const std::string longLine = "100000 Factorial = " + GroupedDigits(456'574) + ".";
     v->prependLine("12 X 3 = 36.");
     EXPECT_EQ(v->displayText(), "12 X 3 = 36.\n\n");
     v->prependLine(longLine);
@@ -158,7 +149,7 @@ TEST_F(NumberViewTest, TapePutsEntriesOnTopAndCopiesThemInOrder)
 TEST_F(NumberViewTest, EditorEditsLongNumbersAsAStringWould)
 {
     auto v = make(NumberView::Editor, Qt::AlignLeft | Qt::AlignTop, 500, 300);
-    std::string expected = grouped(2'000'000) + ".";
+    std::string expected = GroupedDigits(2'000'000) + ".";
     v->setDisplayText(expected);
     v->setFocus();
     int edits = 0;

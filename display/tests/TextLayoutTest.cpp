@@ -1,5 +1,7 @@
 #include "display/TextLayout.h"
 
+#include "display/tests/TestNumbers.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,17 +30,6 @@ double widthOf(const std::string& s)
     return sum;
 }
 
-std::string grouped(std::size_t digits)
-{
-    std::string s;
-    for (std::size_t i = 0; i < digits; ++i) {
-        if (i > 0 && (digits - i) % 3 == 0)
-            s += ',';
-        s += static_cast<char>('0' + (i * 7 + 3) % 10);
-    }
-    return s;
-}
-
 std::string lineOf(const std::string& text, const TextLayout& l, std::int64_t line)
 {
     return text.substr(static_cast<std::size_t>(l.lineStart(line)),
@@ -61,13 +52,13 @@ TEST(TextLayout, NumbersBreakOnlyBetweenGroupsAndFillTheirLines)
         std::string text;
         bool breakAfterCommas;
     } texts[] = {
-        {grouped(1) + ".", true},
-        {grouped(4), true},
-        {grouped(10), true},          // a short number, broken after its commas when asked
-        {grouped(1000) + ".", false},
-        {"-" + grouped(999) + "." + std::string(500, '1') + "2", false},
-        {"3." + grouped(3000).substr(0, 1) + std::string(4000, '5'), false},
-        {grouped(100'000), true},
+        {GroupedDigits(1) + ".", true},
+        {GroupedDigits(4), true},
+        {GroupedDigits(10), true},          // a short number, broken after its commas when asked
+        {GroupedDigits(1000) + ".", false},
+        {"-" + GroupedDigits(999) + "." + std::string(500, '1') + "2", false},
+        {"3." + GroupedDigits(3000).substr(0, 1) + std::string(4000, '5'), false},
+        {GroupedDigits(100'000), true},
     };
     for (double width : {60.0, 100.0, 333.0, 1000.0}) {
         for (const auto& t : texts) {
@@ -129,11 +120,11 @@ TEST(TextLayout, LongNumbersAreAFewRunsAndMixedTextStaysWhole)
         std::string text;
         std::size_t maxRuns;
     } rows[] = {
-        {grouped(1'000'000) + ".", 4},
+        {GroupedDigits(1'000'000) + ".", 4},
         {"-0." + std::string(999'999, '7'), 4},
-        {"1000000 Factorial = " + grouped(300'000) + ".", 8},
+        {"1000000 Factorial = " + GroupedDigits(300'000) + ".", 8},
         // An edit inside a number leaves a handful of runs more, not one per group.
-        {grouped(3000).insert(1500, "9") + "." + std::string(3000, '4').insert(77, "x"), 14},
+        {GroupedDigits(3000).insert(1500, "9") + "." + std::string(3000, '4').insert(77, "x"), 14},
         // Letters without spaces are cut too, never inside a UTF-8 character.
         {std::string(100, 'a') + "\xC2\xB3" + std::string(100, 'b'), 16},
     };

@@ -1,6 +1,7 @@
 #include "zoom/FrmZoom.h"
 
 #include "display/NumberView.h"
+#include "display/tests/TestNumbers.h"
 #include "platform/qt/Twips.h"
 
 #include <QLabel>
@@ -111,13 +112,7 @@ TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
 // the views, and the edited text written back whole.
 TEST_F(FrmZoomTest, EditsAndWritesBackAMillionsOfDigitsNumber)
 {
-    std::string readout;
-    for (int i = 0; i < 2'000'000; ++i) {
-        if (i > 0 && i % 3 == 2)
-            readout += ',';
-        readout += static_cast<char>('0' + (i * 7 + 3) % 10);
-    }
-    readout += ".25";
+    const std::string readout = display::GroupedDigits(2'000'000) + ".25";
     open(readout, "Too Big");
     z->show();
     EXPECT_EQ(caption(), "Count of digits is : 2000002");
