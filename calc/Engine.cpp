@@ -657,25 +657,19 @@ void Engine::cmdMemClear_Click()
     UpdateMemoryControls();
 }
 
-void Engine::cmdMemAdd_Click()
-{
-    std::string m = ToOperand(state_.memoryValue);
-    std::string r = ToOperand(state_.readoutText);
-    const double digits = SumDigits(m, r);
-    if (std::optional<std::array<std::string, 3>> v = computeValue(
-            digits, [m = std::move(m), r = std::move(r)] { return storeCopies(arith::BigAdd(m, r)); }))
-        storeMemory(std::move(*v));
-    else
-        UpdateMemoryControls();
-}
+void Engine::cmdMemAdd_Click() { memorySum(false); }
 
-void Engine::cmdMemSub_Click()
+void Engine::cmdMemSub_Click() { memorySum(true); }
+
+void Engine::memorySum(bool subtract)
 {
     std::string m = ToOperand(state_.memoryValue);
     std::string r = ToOperand(state_.readoutText);
     const double digits = SumDigits(m, r);
-    if (std::optional<std::array<std::string, 3>> v = computeValue(
-            digits, [m = std::move(m), r = std::move(r)] { return storeCopies(arith::BigSubtract(m, r)); }))
+    if (std::optional<std::array<std::string, 3>> v =
+            computeValue(digits, [subtract, m = std::move(m), r = std::move(r)] {
+                return storeCopies(subtract ? arith::BigSubtract(m, r) : arith::BigAdd(m, r));
+            }))
         storeMemory(std::move(*v));
     else
         UpdateMemoryControls();

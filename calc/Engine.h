@@ -254,6 +254,8 @@ private:
     // A new memory value with the copies for lblMem (engine and view), made
     // beforehand by storeCopies.
     void storeMemory(std::array<std::string, 3> copies);
+    // M+ (or M- when subtract): the sum on the worker, then stored.
+    void memorySum(bool subtract);
     std::optional<std::string> readoutDigits();
     // The keys Backspace can take back: keys typed one after the other into
     // the number being entered, and the entry state from before the first
