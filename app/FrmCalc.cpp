@@ -1,6 +1,8 @@
 #include "app/FrmCalc.h"
 
 #include "about/FrmAbout.h"
+#include "app/MemoryBox.h"
+#include "app/WholeLines.h"
 #include "app/WindowTitle.h"
 #include "platform/Platform.h"
 #include "zoom/FrmZoom.h"
@@ -14,14 +16,16 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace app {
 namespace {
@@ -47,6 +51,21 @@ QIcon glyphIcon(const QString& glyph, const QFont& base)
     return icon;
 }
 
+// The height of a number view that shows exactly n lines, for a view whose
+// font and frame are set: what setVisibleLines gives less the margin below
+// the text, where the view would paint the top of the next line.
+std::function<int(int)> linesHeight(display::NumberView& view)
+{
+    view.setVisibleLines(0);
+    const int chrome = view.height();  // the frame and the margins above and below the text
+    view.setVisibleLines(1);
+    const int line = view.height() - chrome;
+    view.setMinimumHeight(0);
+    view.setMaximumHeight(QWIDGETSIZE_MAX);
+    const int below = (chrome - 2 * view.frameWidth()) / 2;
+    return [line, chrome, below](int n) { return n * line + chrome - below; };
+}
+
 }  // namespace
 
 // ---- FrmCalc ------------------------------------------------------------
@@ -59,8 +78,10 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     auto* central = new QWidget(this);
     central->setObjectName("central");
     setCentralWidget(central);
+    // The readout, the words and the tape take the room the window has,
+    // never what the numbers would want; the keypad keeps its size in the
+    // top left corner below them.
     auto* outer = new QVBoxLayout(central);
-    outer->setSizeConstraint(QLayout::SetFixedSize);  // the window follows its contents, never the numbers
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(6);
 
@@ -71,36 +92,25 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     readoutFont.setBold(true);
     txtReadout_->setFont(readoutFont);
     txtReadout_->setBreakAfterCommas(true);
-    txtReadout_->setVisibleLines(2);
-    txtReadout_->setMinimumWidth(600);
     txtReadout_->setToolTip("Double-click: copy the number and zoom");
     txtReadout_->setDisplayText(engine_.state().readoutText);
     connect(txtReadout_, &display::NumberView::doubleClicked, this, [this] { engine_.txtReadout_DblClick(); });
-    outer->addWidget(txtReadout_);
+    outer->addWidget(new WholeLines(txtReadout_, 2, linesHeight(*txtReadout_)), 3);
 
     lbltxtNum_ = new display::NumberView(central, Qt::AlignLeft | Qt::AlignTop);
     lbltxtNum_->setObjectName("lbltxtNum");
-    lbltxtNum_->setVisibleLines(4);
     lbltxtNum_->setToolTip("Double-click: copy the words and zoom");
     lbltxtNum_->viewport()->setAutoFillBackground(false);
     lbltxtNum_->setFrameShape(QFrame::StyledPanel);
     connect(lbltxtNum_, &display::NumberView::doubleClicked, this, [this] { engine_.lbltxtNum_DblClick(); });
-    outer->addWidget(lbltxtNum_);
+    outer->addWidget(new WholeLines(lbltxtNum_, 4, linesHeight(*lbltxtNum_)), 2);
     workPanel_ = buildWorkPanel();
 
+    outer->addWidget(buildMemory());
     auto* middle = new QHBoxLayout;
     middle->setSpacing(10);
-    auto* left = new QVBoxLayout;
-    left->setSpacing(6);
-    left->addWidget(buildMemory());
-    auto* pads = new QHBoxLayout;
-    pads->setSpacing(10);
-    pads->addWidget(buildKeypad(), 0, Qt::AlignTop);
-    pads->addWidget(buildFunctions(), 0, Qt::AlignTop);
-    pads->addStretch(1);
-    left->addLayout(pads);
-    left->addStretch(1);
-    middle->addLayout(left);
+    middle->addWidget(buildKeypad(), 0, Qt::AlignTop);
+    middle->addWidget(buildFunctions(), 0, Qt::AlignTop);
 
     txtHistory_ = new display::NumberView(central, Qt::AlignLeft | Qt::AlignTop, display::NumberView::Tape);
     txtHistory_->setObjectName("txtHistory");
@@ -108,7 +118,7 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     txtHistory_->setMinimumWidth(230);
     txtHistory_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     middle->addWidget(txtHistory_, 1);
-    outer->addLayout(middle);
+    outer->addLayout(middle, 2);
 
     picConversionOptions_ = buildConversionPanel();
     outer->addWidget(picConversionOptions_);
@@ -120,9 +130,11 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
     cmdSetFocus_->setObjectName("cmdSetFocus");
     cmdSetFocus_->setGeometry(-40, -40, 24, 24);
     cmdSetFocus_->setAccessibleName("Equals (focus sink)");
+    cmdSetFocus_->setFocusPolicy(Qt::ClickFocus);  // the commands give it the focus; Tab passes it by
     connect(cmdSetFocus_, &QPushButton::clicked, this, [this] { engine_.cmdSetFocus_Click(); });
 
     buildMenus();
+    buildTabOrder();
     worker_.onCancelShown = [this] { showWorkPanel(false); };
     worker_.onProgressShown = [this] { showWorkPanel(true); };
     worker_.onFinished = [this] {
@@ -193,17 +205,40 @@ QWidget* FrmCalc::buildMemory()
     auto* caption = new QLabel("Memory", box);
     caption->setObjectName("lblMemCaption");
     grid->addWidget(caption, 0, col++);
-    // The memory can be as long as any number: a one-line box that scrolls.
-    lblMem_ = new QLineEdit(box);
+    // The memory can be as long as any number: one line across the window,
+    // cut with its digit count when it is longer.
+    lblMem_ = new MemoryBox(box);
     lblMem_->setObjectName("lblMem");
-    lblMem_->setReadOnly(true);
-    lblMem_->setFocusPolicy(Qt::NoFocus);  // the keyboard stays with the keypad
-    lblMem_->setFrame(false);
     lblMem_->setMinimumWidth(120);
-    lblMem_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     grid->addWidget(lblMem_, 0, col);
     grid->setColumnStretch(col, 1);
     return box;
+}
+
+// Tab and Shift+Tab go through the controls in reading order: the memory
+// row, the keypad and the function pad row by row, then the conversion
+// panel column by column and the selected direction (the arrow keys move
+// between the two options). The focus sink comes first, so that Tab after
+// typing starts at the top.
+void FrmCalc::buildTabOrder()
+{
+    static constexpr const char* order[] = {
+        "cmdSetFocus", "cmdMemStore", "cmdMemRecall", "cmdMemClear", "cmdMemAdd", "cmdMemSub",
+        "Cancel", "CancelEntry", "Percent", "Operator0", "Number7", "Number8", "Number9", "Operator2",
+        "Number4", "Number5", "Number6", "Operator3", "Number1", "Number2", "Number3", "Operator1",
+        "Number0", "Decimal", "Operator4",
+        "cmdSquare", "cmdCube", "cmdSquareRoot", "cmdCubeRoot", "cmdToPowerOf", "cmdFactorial",
+        "cmdMod", "cmdLog", "cmdPi", "cmdEulers", "cmdPaste",
+        "cmdMmToIn", "cmdCmToFt", "cmdMtToYd", "CmdKmToMile", "cmdMlToOz", "cmdLitToQt", "cmdLitToGal",
+        "cmdLitToCuIn", "cmdGmToOZ", "cmdKgToLb", "cmdCToF", "optDirection", "Option1",
+    };
+    QWidget* previous = nullptr;
+    for (const char* name : order) {
+        auto* next = findChild<QWidget*>(name);
+        if (previous && next)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 QWidget* FrmCalc::buildKeypad()
@@ -445,6 +480,17 @@ QWidget* FrmCalc::buildWorkPanel()
 
 void FrmCalc::showWorkPanel(bool withProgress)
 {
+    if (!workPanel_->isVisible()) {
+        // Work that runs this long shows the busy pointer and, unless the
+        // command has put up its own, the notice, whatever it is doing:
+        // arithmetic, or formatting and spelling a long result.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        pointerShown_ = true;
+        if (engine_.WordsCaption().find("  ---") == std::string::npos) {
+            lbltxtNum_->setDisplayText(calc::kLongWorkNotice);
+            noticeShown_ = true;
+        }
+    }
     if (withProgress)
         prgWork_->show();
     workPanel_->adjustSize();
@@ -456,6 +502,14 @@ void FrmCalc::showWorkPanel(bool withProgress)
 
 void FrmCalc::hideWorkPanel()
 {
+    if (pointerShown_)
+        QGuiApplication::restoreOverrideCursor();
+    pointerShown_ = false;
+    // The engine shows its result next, or nothing when cancelled: the
+    // label goes back to what the engine last put there.
+    if (noticeShown_)
+        lbltxtNum_->setDisplayText(engine_.WordsCaption());
+    noticeShown_ = false;
     workPanel_->hide();
     prgWork_->hide();
     cmdCancelWork_->setEnabled(true);
@@ -531,11 +585,33 @@ bool FrmCalc::inputDuringWork(QObject* watched, QEvent* event)
     return true;
 }
 
+// The panel's room comes from the window, not from the boxes above it, and
+// goes back to it: the window grows by the panel when it shows and shrinks
+// by as much when it hides. A maximised or full-screen window keeps its
+// size; the boxes make room for the panel then and take it back after.
 void FrmCalc::mnuConvert_Click()
 {
     const bool show = !picConversionOptions_->isVisible();
+    const int before = height();
     picConversionOptions_->setVisible(show);
     mnuConvert_->setChecked(show);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        panelGrewWindow_ = 0;
+        return;
+    }
+    // The window's minimum size follows the panel now.
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    if (show) {
+        int wanted = before + picConversionOptions_->sizeHint().height() + centralWidget()->layout()->spacing();
+        if (const QScreen* s = screen())
+            wanted = std::min(wanted, s->availableGeometry().height() - (frameGeometry().height() - height()));
+        resize(width(), std::max(wanted, height()));
+        panelGrewWindow_ = height() - before;
+    } else {
+        resize(width(), std::max(before - panelGrewWindow_, minimumHeight()));
+        panelGrewWindow_ = 0;
+    }
 }
 
 // ---- keyboard -------------------------------------------------------------
@@ -555,6 +631,9 @@ bool FrmCalc::eventFilter(QObject* watched, QEvent* event)
     switch (key->key()) {
     case Qt::Key_Escape:
         cancelEntry_->click();  // CE is the window's cancel button
+        return true;
+    case Qt::Key_Backspace:
+        engine_.KeyBackspace();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -589,13 +668,9 @@ void FrmCalc::closeEvent(QCloseEvent* event)
 
 // ---- calc::View -------------------------------------------------------------
 
-void FrmCalc::setWordsCaption(const std::string& caption) { lbltxtNum_->setDisplayText(caption); }
+void FrmCalc::setWordsCaption(std::string caption) { lbltxtNum_->setDisplayText(std::move(caption)); }
 
-void FrmCalc::setMemoryCaption(const std::string& caption)
-{
-    lblMem_->setText(QString::fromStdString(caption));
-    lblMem_->setCursorPosition(0);
-}
+void FrmCalc::setMemoryCaption(std::string caption) { lblMem_->setValue(caption); }
 
 void FrmCalc::setMemoryButtonsEnabled(bool enabled)
 {
@@ -607,12 +682,9 @@ bool FrmCalc::metricToImperial() { return optDirection_->isChecked(); }
 
 void FrmCalc::focusSetFocusButton() { cmdSetFocus_->setFocus(Qt::OtherFocusReason); }
 
-void FrmCalc::readoutChanged(const std::string& readoutText) { txtReadout_->setDisplayText(readoutText); }
+void FrmCalc::readoutChanged(std::string readoutText) { txtReadout_->setDisplayText(std::move(readoutText)); }
 
-void FrmCalc::historyPrepended(const std::string& line)
-{
-    txtHistory_->prependLine(line);
-}
+void FrmCalc::historyPrepended(std::string line) { txtHistory_->prependLine(std::move(line)); }
 
 void FrmCalc::historyTrimmed(std::size_t, const std::string& notice)
 {

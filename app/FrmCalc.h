@@ -7,6 +7,12 @@
 // digit, also in the dynamic property "index"); optDirection(0) is
 // "optDirection".
 //
+// The readout, the words label and the tape take the room the window has,
+// the first two in whole lines (WholeLines); the keypad and the function pad
+// keep their size at the left. Showing the conversion panel grows the
+// window by its height and hiding it shrinks the window again. Tab follows
+// the controls in reading order; Backspace goes to the engine.
+//
 // While a computation runs (ThreadWorker) the window paints but takes no
 // input. Escape, or the Cancel button "cmdCancelWork" that appears over the
 // words label's right end, abandons the computation; the indeterminate
@@ -26,12 +32,13 @@ class QAbstractButton;
 class QAction;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
 namespace app {
+
+class MemoryBox;
 
 class FrmCalc : public QMainWindow, private calc::View {
     Q_OBJECT
@@ -48,13 +55,13 @@ protected:
 
 private:
     // calc::View
-    void setWordsCaption(const std::string& caption) override;
-    void setMemoryCaption(const std::string& caption) override;
+    void setWordsCaption(std::string caption) override;
+    void setMemoryCaption(std::string caption) override;
     void setMemoryButtonsEnabled(bool enabled) override;
     bool metricToImperial() override;
     void focusSetFocusButton() override;
-    void readoutChanged(const std::string& readoutText) override;
-    void historyPrepended(const std::string& line) override;
+    void readoutChanged(std::string readoutText) override;
+    void historyPrepended(std::string line) override;
     void historyTrimmed(std::size_t removed, const std::string& notice) override;
     std::optional<std::string> showZoom(const std::string& readoutText,
                                         const std::string& readoutWords) override;
@@ -65,6 +72,7 @@ private:
     QWidget* buildMemory();
     QWidget* buildFunctions();
     QFrame* buildConversionPanel();
+    void buildTabOrder();
     QPushButton* button(const char* name, const QString& caption, QWidget* parent);
     void mnuConvert_Click();
     QWidget* buildWorkPanel();
@@ -85,14 +93,17 @@ private:
     QPushButton* cmdSetFocus_ = nullptr;
     QPushButton* cmdMemRecall_ = nullptr;
     QPushButton* cmdMemClear_ = nullptr;
-    QLineEdit* lblMem_ = nullptr;
+    MemoryBox* lblMem_ = nullptr;
     QFrame* picConversionOptions_ = nullptr;
     QRadioButton* optDirection_ = nullptr;
     QAction* mnuConvert_ = nullptr;
+    int panelGrewWindow_ = 0;  // how much showing the panel grew the window
     QWidget* workPanel_ = nullptr;
     QPushButton* cmdCancelWork_ = nullptr;
     QProgressBar* prgWork_ = nullptr;
     bool closeAfterWork_ = false;
+    bool pointerShown_ = false;  // the work panel's busy pointer is up
+    bool noticeShown_ = false;   // the work panel's notice stands on the words label
 };
 
 }  // namespace app

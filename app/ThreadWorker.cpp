@@ -126,6 +126,8 @@ std::optional<std::string> ThreadWorker::run(const std::function<std::string()>&
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         thread.join();
+        if (onComputed)
+            onComputed();
     }
     --depth_;
     flag_ = outerFlag;

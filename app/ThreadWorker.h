@@ -17,7 +17,10 @@
 // For the window's feedback run() calls, on the window thread: onCancelShown
 // once the work has run for cancelDelay, onProgressShown once it has run for
 // progressDelay, and onFinished just before it returns (quick work sees only
-// onFinished).
+// onFinished). onComputed, for tests, runs once the computation has ended
+// and before its result is handed back, while busy() still holds: a cancel
+// from there (Escape, the Cancel button) is the user's cancel just before
+// the result would have been shown.
 #pragma once
 
 #include "calc/View.h"
@@ -48,6 +51,7 @@ public:
     std::function<void()> onCancelShown;
     std::function<void()> onProgressShown;
     std::function<void()> onFinished;
+    std::function<void()> onComputed;
 
 private:
     std::atomic<bool>* flag_ = nullptr;  // the running computation's cancel flag

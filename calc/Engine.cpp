@@ -1,11 +1,13 @@
 #include "calc/Engine.h"
 
 #include "arith/BigArithmetic.h"
+#include "arith/Cancel.h"
 #include "calc/Format.h"
 #include "calc/ResultLength.h"
 #include "platform/Platform.h"
 #include "words/NumToWords.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace calc {
@@ -70,6 +72,63 @@ std::string ApplyOperator(std::string_view op, const std::string& a, const std::
     return {};
 }
 
+ShownReadout ShowReadout(std::string text)
+{
+    ShownReadout s{std::move(text), {}, {}, {}};
+    // A readout with stray characters (left by an edit in the zoom window)
+    // is spelled as the value the arithmetic reads from it.
+    std::string reading;
+    if (!IsDisplayString(s.text))
+        reading = AddCommas(ToOperand(s.text));
+    const std::string& r = reading.empty() ? s.text : reading;
+    const std::size_t point = r.find('.');
+    if (point != std::string::npos && point + 1 < r.size()) {
+        s.words = words::NumberToWords(r.substr(0, point));
+        s.caption = s.words;
+        s.caption += " ( and ";
+        s.caption += words::FractionToPlaceValue(r.substr(point + 1));
+        s.caption += " )";
+    } else {
+        std::string whole = r;
+        std::erase(whole, '.');
+        s.words = words::NumberToWords(whole);
+        s.caption = s.words;
+    }
+    s.viewText = s.text;
+    return s;
+}
+
+Outcome ShowValue(std::string value, std::string readout)
+{
+    arith::pollCancel();
+    return {std::move(value), ShowReadout(std::move(readout)), {}, {}};
+}
+
+void AddTapeLine(Outcome& o, std::string_view head, std::string_view tail)
+{
+    arith::pollCancel();
+    std::string& line = o.line;
+    line.reserve(head.size() + o.readout.text.size() + tail.size());
+    line += head;
+    line += o.readout.text;
+    line += tail;
+    o.viewLine = line;
+}
+
+namespace {
+
+// A new memory value and its two copies for the memory label.
+std::array<std::string, 3> storeCopies(std::string value)
+{
+    arith::pollCancel();
+    std::array<std::string, 3> copies{std::move(value), {}, {}};
+    copies[1] = copies[0];
+    copies[2] = copies[0];
+    return copies;
+}
+
+}  // namespace
+
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
 
 Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
@@ -93,6 +152,7 @@ std::optional<std::string> Engine::compute(double digits, const std::function<st
 
 void Engine::SetReadoutText(std::string text)
 {
+    typed_ = {};  // typing keeps its run itself
     if (text == state_.readoutText) {
         if (noticeUp_)
             txtReadout_Change();
@@ -105,62 +165,116 @@ void Engine::SetReadoutText(std::string text)
 
 void Engine::ShowResult(const std::string& s) { SetReadoutText(ResultText(s)); }
 
+void Engine::show(ShownReadout shown)
+{
+    typed_ = {};  // typing keeps its run itself
+    if (shown.text == state_.readoutText) {
+        // The same text again still takes down a notice.
+        if (noticeUp_) {
+            readoutWords_ = std::move(shown.words);
+            setWordsCaption(std::move(shown.caption));
+        }
+        return;
+    }
+    state_.readoutText = std::move(shown.text);
+    readoutWords_ = std::move(shown.words);
+    setWordsCaption(std::move(shown.caption));
+    if (shown.viewText.size() != state_.readoutText.size())
+        shown.viewText = state_.readoutText;
+    view_.readoutChanged(std::move(shown.viewText));
+}
+
+void Engine::finish(Outcome outcome)
+{
+    state_.firstOperand = std::move(outcome.value);
+    show(std::move(outcome.readout));
+    if (!outcome.line.empty())
+        prependLine(std::move(outcome.line), std::move(outcome.viewLine));
+}
+
 void Engine::PrependHistory(std::string line)
 {
+    std::string viewLine = line;
+    prependLine(std::move(line), std::move(viewLine));
+}
+
+void Engine::prependLine(std::string line, std::string viewLine)
+{
     const std::size_t removed = state_.historyText.prepend(std::move(line));
-    view_.historyPrepended(state_.historyText.line(0));
+    view_.historyPrepended(std::move(viewLine));
     if (removed > 0)
         view_.historyTrimmed(removed, TrimNotice(state_.historyText.removed()));
 }
 
-void Engine::setWordsCaption(std::string caption)
+void Engine::setWordsCaption(std::string caption, std::string viewCopy)
 {
+    if (viewCopy.size() != caption.size())
+        viewCopy = caption;
     wordsCaption_ = std::move(caption);
     noticeUp_ = wordsCaption_ == kLongWorkNotice || wordsCaption_ == kPiNotice;
-    view_.setWordsCaption(wordsCaption_);
+    view_.setWordsCaption(std::move(viewCopy));
 }
 
 // ---- Readout reaction ---------------------------------------------------
 
 void Engine::txtReadout_Change()
 {
-    // A readout with stray characters (left by an edit in the zoom window)
-    // is spelled as the value the arithmetic reads from it.
-    std::string reading;
-    if (!IsDisplayString(state_.readoutText))
-        reading = AddCommas(ToOperand(state_.readoutText));
-    const std::string& r = reading.empty() ? state_.readoutText : reading;
-    const std::size_t point = r.find('.');
-    if (point != std::string::npos && point + 1 < r.size()) {
-        readoutWords_ = words::NumberToWords(r.substr(0, point));
-        std::string caption = readoutWords_;
-        caption += " ( and ";
-        caption += words::FractionToPlaceValue(r.substr(point + 1));
-        caption += " )";
-        setWordsCaption(std::move(caption));
-    } else {
-        std::string whole = r;
-        std::erase(whole, '.');
-        readoutWords_ = words::NumberToWords(whole);
-        setWordsCaption(readoutWords_);
-    }
+    ShownReadout shown = ShowReadout(state_.readoutText);
+    readoutWords_ = std::move(shown.words);
+    setWordsCaption(std::move(shown.caption));
 }
 
 void Engine::zoomAndReformat()
 {
-    if (std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_)) {
-        if (refuseLongResult(static_cast<double>(ReadoutDigits(*edited))))
-            return;
-        SetReadoutText(std::move(*edited));
+    std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_);
+    if (edited && refuseLongResult(static_cast<double>(ReadoutDigits(*edited))))
+        return;
+    const std::size_t length = edited ? edited->size() : state_.readoutText.size();
+    if (length <= kLongText) {
+        if (edited)
+            SetReadoutText(std::move(*edited));
+        SetReadoutText(AddCommas(state_.readoutText));
+        return;
     }
-    SetReadoutText(AddCommas(state_.readoutText));
+    // The text written back becomes the readout and is then re-formatted;
+    // the reaction runs when either step changes the readout.
+    struct Reformatted {
+        bool changed;
+        ShownReadout shown;
+    };
+    std::optional<Reformatted> r =
+        worker_.runValue([before = state_.readoutText, edited = std::move(edited)]() mutable {
+            std::string written = edited ? std::move(*edited) : before;
+            std::string formatted = AddCommas(written);
+            arith::pollCancel();
+            const bool changed = written != before || formatted != written;
+            return Reformatted{changed, ShowReadout(std::move(formatted))};
+        });
+    if (!r || !r->changed)
+        return;
+    if (r->shown.text == state_.readoutText) {
+        // Changed by the writing back and changed back by the formatting:
+        // the reaction ran all the same.
+        readoutWords_ = std::move(r->shown.words);
+        setWordsCaption(std::move(r->shown.caption));
+        return;
+    }
+    show(std::move(r->shown));
+}
+
+std::optional<std::string> Engine::readoutDigits()
+{
+    return prepare(state_.readoutText.size(), [r = state_.readoutText] { return RemoveCommas(r); });
 }
 
 void Engine::txtReadout_DblClick()
 {
+    std::optional<std::string> digits = readoutDigits();
+    if (!digits)
+        return;
     platform::Clipboard& clip = platform::clipboard();
     clip.clear();
-    clip.setText(RemoveCommas(state_.readoutText));
+    clip.setText(*digits);
     zoomAndReformat();
 }
 
@@ -190,51 +304,126 @@ void Engine::EnterDigit(int digit)
     if (digit < 0 || digit > 9)
         return;
     const char d = static_cast<char>('0' + digit);
-    std::string s = state_.readoutText;
-    if (state_.lastInput != kInputNumber) {
-        s = ".";
+    const bool newNumber = state_.lastInput != kInputNumber;
+    const bool fraction = !newNumber && state_.decimalEntered != kFalse;
+    const bool sign = state_.lastInput == kInputSign;
+    const std::string& readout = state_.readoutText;
+    std::optional<ShownReadout> shown =
+        prepare(newNumber ? 0 : readout.size(), [s = newNumber ? std::string(".") : readout, d, fraction, sign]() mutable {
+            if (fraction) {
+                s += d;
+            } else {
+                const std::size_t point = s.find('.');
+                if (point != std::string::npos)
+                    s.resize(point);
+                s += d;
+                s += '.';
+            }
+            std::string text = ResultText(s);
+            if (sign)
+                text.insert(text.begin(), '-');
+            arith::pollCancel();
+            return ShowReadout(std::move(text));
+        });
+    if (!shown)
+        return;
+    TypedRun run = runForTypedKey(d);
+    if (newNumber)
         state_.decimalEntered = kFalse;
-    }
-    if (state_.decimalEntered != kFalse) {
-        s += d;
-    } else {
-        const std::size_t point = s.find('.');
-        if (point == std::string::npos) {
-            s += d;
-            s += '.';
-        } else {
-            s.resize(point);
-            s += d;
-            s += '.';
-        }
-    }
-    std::string shown = ResultText(s);
-    if (state_.lastInput == kInputSign)
-        shown.insert(shown.begin(), '-');
-    SetReadoutText(std::move(shown));
+    show(std::move(*shown));
     state_.lastInput = kInputNumber;
+    typed_ = std::move(run);
     view_.focusSetFocusButton();
 }
 
 void Engine::EnterDecimalPoint()
 {
+    std::optional<ShownReadout> shown;
+    if (state_.lastInput == kInputNumber) {
+        shown = prepare(state_.readoutText.size(),
+                        [r = state_.readoutText] { return ShowReadout(WholeNumberFormat(r)); });
+        if (!shown)
+            return;
+    }
+    TypedRun run = runForTypedKey('.');
     if (state_.lastInput == kInputSign)
         SetReadoutText("-0.");
-    else if (state_.lastInput == kInputNumber)
-        SetReadoutText(WholeNumberFormat(state_.readoutText));
+    else if (shown)
+        show(std::move(*shown));
     if (state_.lastInput == kInputOperator)
         SetReadoutText("0.");
     state_.decimalEntered = kTrue;
     state_.lastInput = kInputNumber;
+    typed_ = std::move(run);
+}
+
+Engine::TypedRun Engine::runForTypedKey(char key)
+{
+    const std::string& r = state_.readoutText;
+    bool adds = false;   // the key appends its character, separators aside
+    bool keeps = false;  // the key leaves the number as it is
+    if (state_.lastInput == kInputNumber && typed_.keys > 0 && !r.empty()) {
+        const bool point = r.find('.') != std::string::npos;
+        const bool decimal = state_.decimalEntered != kFalse;
+        // The whole-number format that "." applies drops leading zeros and
+        // the sign of zero.
+        const std::size_t first = r.front() == '-' ? 1 : 0;
+        const bool zero = first < r.size() && r[first] == '0';
+        const bool onlyZero = zero && (first + 1 == r.size() || r[first + 1] == '.');
+        const bool reformats = zero && (!onlyZero || first == 1);
+        if (key != '.')
+            adds = decimal == point;  // a digit goes after the fraction, or after a whole number without point
+        else if (decimal)
+            keeps = r.back() == '.' && !reformats;
+        else
+            adds = !point && !reformats;
+    }
+    if (adds || keeps) {
+        TypedRun run = std::move(typed_);
+        run.keys += adds ? 1 : 0;
+        return run;
+    }
+    // A new entry, typing on after a number that was not typed, or a key
+    // that rewrites the number: Backspace gives back the state before it.
+    return {1, r, state_.decimalEntered, state_.lastInput};
+}
+
+void Engine::KeyBackspace()
+{
+    if (state_.lastInput != kInputNumber || typed_.keys == 0)
+        return;
+    TypedRun run = std::move(typed_);
+    if (run.keys == 1) {
+        SetReadoutText(std::move(run.readoutText));
+        state_.decimalEntered = run.decimalEntered;
+        state_.lastInput = std::move(run.lastInput);
+        return;
+    }
+    // The last character was added by the last key; what stays before it
+    // is never empty (the first key's readout).
+    std::string plain = RemoveCommas(state_.readoutText);
+    if (plain.back() == '.')
+        state_.decimalEntered = kFalse;
+    plain.pop_back();
+    std::string shown = AddCommas(plain);
+    if (plain.back() == '.')
+        shown += '.';  // AddCommas drops a point without fraction digits
+    SetReadoutText(std::move(shown));
+    --run.keys;
+    typed_ = std::move(run);
 }
 
 void Engine::PressPercent()
 {
     const std::string r = ToOperand(state_.readoutText);
-    std::optional<std::string> p = compute(QuotientDigits(r, "100"), [r] { return arith::BigDivide(r, "100", 10); });
+    std::optional<Outcome> p = computeValue(QuotientDigits(r, "100"), [r] {
+        std::string v = arith::BigDivide(r, "100", 10);
+        std::string text = ResultText(v);
+        return ShowValue(std::move(v), std::move(text));
+    });
     if (!p)
         return;
-    ShowResult(*p);
+    show(std::move(p->readout));
     state_.lastInput = kInputCommand;
     state_.pendingOperator = "%";
     state_.decimalEntered = kTrue;
@@ -243,23 +432,21 @@ void Engine::PressPercent()
 
 bool Engine::computeOperation(const std::string& snapshot)
 {
-    const std::string second = RemoveCommas(snapshot);
+    std::string second = RemoveCommas(snapshot);
     const std::string op = state_.pendingOperator;
-    const std::string first = state_.firstOperand;
-    const std::string a = ToOperand(first);
-    const std::string b = ToOperand(second);
+    std::string a = ToOperand(state_.firstOperand);
+    std::string b = ToOperand(second);
 
-    bool known = true;
-    // Failed on a zero divisor: the first operand stays and the tape line
-    // says so instead of stating a result.
-    bool failed = false;
-    std::string result;
+    // What becomes of the first operand. Failed: it stays (a zero divisor)
+    // and the tape line says so instead of stating a result.
+    enum class Result { Arithmetic, Given, PlainSecond, Failed, Unknown } kind = Result::Arithmetic;
+    std::string given;
     if (op == "=") {
-        result = PlainNumericForm(second);
+        kind = Result::PlainSecond;
     } else if (op == "/" && IsZeroValue(b)) {
         platform::showMessage(kDivideByZeroText, "Calculator", platform::Icon::Exclamation,
                               platform::Buttons::OK);
-        failed = true;
+        kind = Result::Failed;
     } else if (op == "^" && b.find('.') != std::string::npos) {
         // The power procedure refuses fractional exponents with its own
         // message (at once, so it runs here); its answer "0" is not the
@@ -268,41 +455,67 @@ bool Engine::computeOperation(const std::string& snapshot)
         return false;
     } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
         // Refused by the remainder procedure with its own message.
-        result = arith::BigModulo(a, b);
-        failed = result.empty();
+        given = arith::BigModulo(a, b);
+        kind = given.empty() ? Result::Failed : Result::Given;
     } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" ||
                op == "^") {
-        // Refused as too long before any work, or cancelled: nothing changes.
-        std::optional<std::string> r =
-            compute(OperationDigits(op, a, b), [a, b, op] { return ApplyOperator(op, a, b); });
-        if (!r)
+        // Refused as too long before any work: nothing changes.
+        if (refuseLongResult(OperationDigits(op, a, b)))
             return false;
-        result = std::move(*r);
-        // An empty answer is a power of zero to a negative exponent, refused
-        // by the arithmetic with its own message.
-        failed = result.empty();
     } else {
-        known = false;
+        kind = Result::Unknown;
     }
 
+    // The result, its readout and the tape line, made together: on the
+    // worker for arithmetic and for long texts.
+    const bool writesLine = kind != Result::Unknown && op != "=" && !state_.firstOperand.empty();
+    auto make = [kind, op, writesLine, first = state_.firstOperand, second, a = std::move(a), b = std::move(b),
+                 given = std::move(given)]() {
+        std::string result;
+        bool failed = kind == Result::Failed;
+        switch (kind) {
+        case Result::Arithmetic:
+            result = ApplyOperator(op, a, b);
+            // An empty answer is a power of zero to a negative exponent,
+            // refused by the arithmetic with its own message.
+            failed = result.empty();
+            break;
+        case Result::Given: result = given; break;
+        case Result::PlainSecond: result = PlainNumericForm(second); break;
+        case Result::Failed:
+        case Result::Unknown: break;
+        }
+        if (failed || kind == Result::Unknown)
+            result = first;
+        std::string text = ResultText(result);
+        Outcome o = ShowValue(std::move(result), std::move(text));
+        if (writesLine) {
+            std::string head = first;
+            if (head.back() == '.')
+                head.pop_back();
+            head += ' ';
+            head += op;
+            head += ' ';
+            head += second;
+            head += " = ";
+            if (failed) {
+                o.line = head + kDivideByZeroText;
+                o.viewLine = o.line;
+            } else {
+                AddTapeLine(o, head);
+            }
+        }
+        return o;
+    };
+    const std::size_t length = std::max({snapshot.size(), state_.firstOperand.size()});
+    std::optional<Outcome> o =
+        kind == Result::Arithmetic ? worker_.runValue(std::move(make)) : prepare(length, std::move(make));
+    if (!o)
+        return false;
+
     state_.readoutSnapshot = snapshot;
-    state_.secondOperand = second;
-    const std::string historyFirst = (known && op != "=") ? first : std::string();
-    if (known && !failed)
-        state_.firstOperand = std::move(result);
-    ShowResult(state_.firstOperand);
-    if (!historyFirst.empty()) {
-        std::string line = historyFirst;
-        if (line.back() == '.')
-            line.pop_back();
-        line += ' ';
-        line += op;
-        line += ' ';
-        line += second;
-        line += " = ";
-        line += failed ? kDivideByZeroText : state_.readoutText;
-        PrependHistory(std::move(line));
-    }
+    state_.secondOperand = std::move(second);
+    finish(std::move(*o));
     return true;
 }
 
@@ -365,7 +578,12 @@ void Engine::ClearEntry()
     if (state_.lastInput == kInputClearEntry)
         ClearAll();
     // Before the first operand is taken it is empty text: the cleared "0.".
-    SetReadoutText(state_.firstOperand.empty() ? std::string("0.") : WholeNumberFormat(state_.firstOperand));
+    std::optional<ShownReadout> shown = prepare(state_.firstOperand.size(), [f = state_.firstOperand] {
+        return ShowReadout(f.empty() ? std::string("0.") : WholeNumberFormat(f));
+    });
+    if (!shown)
+        return;
+    show(std::move(*shown));
     state_.decimalEntered = kFalse;
     state_.lastInput = kInputClearEntry;
 }
@@ -394,23 +612,41 @@ void Engine::UpdateMemoryControls()
 {
     memoryButtonsEnabled_ = !state_.memoryValue.empty();
     view_.setMemoryButtonsEnabled(memoryButtonsEnabled_);
+    if (memoryCaption_ == state_.memoryValue)
+        return;  // shown already
     memoryCaption_ = state_.memoryValue;
     view_.setMemoryCaption(memoryCaption_);
 }
 
+void Engine::storeMemory(std::array<std::string, 3> copies)
+{
+    state_.memoryValue = std::move(copies[0]);
+    memoryButtonsEnabled_ = !state_.memoryValue.empty();
+    view_.setMemoryButtonsEnabled(memoryButtonsEnabled_);
+    memoryCaption_ = std::move(copies[1]);
+    view_.setMemoryCaption(std::move(copies[2]));
+}
+
 void Engine::cmdMemStore_Click()
 {
-    state_.memoryValue = RemoveCommas(state_.readoutText);
-    UpdateMemoryControls();
+    std::optional<std::array<std::string, 3>> copies =
+        prepare(state_.readoutText.size(), [r = state_.readoutText] { return storeCopies(RemoveCommas(r)); });
+    if (!copies)
+        return;
+    storeMemory(std::move(*copies));
 }
 
 void Engine::cmdMemRecall_Click()
 {
     // MR is disabled while the memory is empty; a stray call changes nothing.
     if (!state_.memoryValue.empty()) {
-        const std::string v = RemoveCommas(state_.memoryValue);
+        std::optional<ShownReadout> shown = prepare(state_.memoryValue.size(), [m = state_.memoryValue] {
+            return ShowReadout(ResultText(RemoveCommas(m)));
+        });
+        if (!shown)
+            return;
         state_.lastInput = kInputNumber;
-        ShowResult(v);
+        show(std::move(*shown));
     }
     UpdateMemoryControls();
 }
@@ -421,22 +657,22 @@ void Engine::cmdMemClear_Click()
     UpdateMemoryControls();
 }
 
-void Engine::cmdMemAdd_Click()
-{
-    const std::string m = ToOperand(state_.memoryValue);
-    const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigAdd(m, r); }))
-        state_.memoryValue = std::move(*v);
-    UpdateMemoryControls();
-}
+void Engine::cmdMemAdd_Click() { memorySum(false); }
 
-void Engine::cmdMemSub_Click()
+void Engine::cmdMemSub_Click() { memorySum(true); }
+
+void Engine::memorySum(bool subtract)
 {
-    const std::string m = ToOperand(state_.memoryValue);
-    const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigSubtract(m, r); }))
-        state_.memoryValue = std::move(*v);
-    UpdateMemoryControls();
+    std::string m = ToOperand(state_.memoryValue);
+    std::string r = ToOperand(state_.readoutText);
+    const double digits = SumDigits(m, r);
+    if (std::optional<std::array<std::string, 3>> v =
+            computeValue(digits, [subtract, m = std::move(m), r = std::move(r)] {
+                return storeCopies(subtract ? arith::BigSubtract(m, r) : arith::BigAdd(m, r));
+            }))
+        storeMemory(std::move(*v));
+    else
+        UpdateMemoryControls();
 }
 
 // ---- Function commands --------------------------------------------------
@@ -444,26 +680,35 @@ void Engine::cmdMemSub_Click()
 void Engine::cmdSquare_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
-    const std::string a = ToOperand(x);
-    std::optional<std::string> r = compute(ProductDigits(a, a), [a] { return arith::BigMultiply(a, a); });
+    std::string a = ToOperand(x);
+    const double digits = ProductDigits(a, a);
+    std::optional<Outcome> r = computeValue(digits, [x, a = std::move(a)] {
+        std::string v = arith::BigMultiply(a, a);
+        std::string text = ResultText(v);
+        Outcome o = ShowValue(std::move(v), std::move(text));
+        AddTapeLine(o, x + " Squared = ");
+        return o;
+    });
     if (!r)
         return;
-    state_.firstOperand = std::move(*r);
-    ShowResult(state_.firstOperand);
-    PrependHistory(x + " Squared = " + state_.readoutText);
+    finish(std::move(*r));
 }
 
 void Engine::cmdCube_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
-    const std::string a = ToOperand(x);
-    std::optional<std::string> r = compute(1.5 * ProductDigits(a, a),
-                                           [a] { return arith::BigMultiply(arith::BigMultiply(a, a), a); });
+    std::string a = ToOperand(x);
+    const double digits = 1.5 * ProductDigits(a, a);
+    std::optional<Outcome> r = computeValue(digits, [x, a = std::move(a)] {
+        std::string v = arith::BigMultiply(arith::BigMultiply(a, a), a);
+        std::string text = ResultText(v);
+        Outcome o = ShowValue(std::move(v), std::move(text));
+        AddTapeLine(o, x + " Cubed = ");
+        return o;
+    });
     if (!r)
         return;
-    state_.firstOperand = std::move(*r);
-    ShowResult(state_.firstOperand);
-    PrependHistory(x + " Cubed = " + state_.readoutText);
+    finish(std::move(*r));
 }
 
 void Engine::cmdMod_Click()
@@ -489,46 +734,61 @@ void Engine::cmdToPowerOf_Click()
 void Engine::Convert(Conversion conversion)
 {
     const ConversionRule rule = conversionRule(conversion);
-    const std::string x = RemoveCommas(state_.readoutText);
-    const std::string a = ToOperand(x);
+    std::string x = RemoveCommas(state_.readoutText);
+    std::string a = ToOperand(x);
     const bool metric = view_.metricToImperial();
-    std::optional<std::string> r;
-    if (conversion == Conversion::CToF) {
-        // The product and one carry from adding or taking 32.
-        r = compute(ProductDigits(a, metric ? "1.8" : "0.55556") + 1, [a, metric] {
-            if (metric)
-                return arith::BigAdd(arith::BigMultiply(a, "1.8"), "32");
-            return arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
+    const bool temperature = conversion == Conversion::CToF;
+    const bool divide = !temperature && metric == rule.metricDivides;
+    // A temperature: the product and one carry from adding or taking 32.
+    const double digits = temperature ? ProductDigits(a, metric ? "1.8" : "0.55556") + 1
+                          : divide    ? QuotientDigits(a, rule.factor)
+                                      : ProductDigits(a, rule.factor);
+    // The sentence goes below the caption the readout reaction leaves: the
+    // new readout's words, or the caption as it stands when the readout
+    // does not change.
+    struct Converted {
+        Outcome outcome;
+        std::string caption;
+        std::string viewCaption;
+    };
+    std::optional<Converted> r =
+        computeValue(digits, [rule, metric, temperature, divide, x = std::move(x), a = std::move(a),
+                              readout = state_.readoutText, caption = wordsCaption_] {
+            std::string v;
+            if (temperature)
+                v = metric ? arith::BigAdd(arith::BigMultiply(a, "1.8"), "32")
+                           : arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
+            else
+                v = divide ? arith::BigDivide(a, rule.factor, 10) : arith::BigMultiply(a, rule.factor);
+            std::string text = ResultText(v);
+            Outcome o = ShowValue(std::move(v), std::move(text));
+            std::string sentence = o.readout.text == readout ? caption : o.readout.caption;
+            sentence += kCrLf;
+            sentence += kCrLf;
+            sentence += x;
+            sentence += metric ? rule.metricFrom : rule.imperialFrom;
+            sentence += " equals ";
+            sentence += o.readout.text;
+            sentence += metric ? rule.metricTo : rule.imperialTo;
+            std::string view = sentence;
+            return Converted{std::move(o), std::move(sentence), std::move(view)};
         });
-    } else {
-        const bool divide = metric == rule.metricDivides;
-        const std::string factor = rule.factor;
-        r = compute(divide ? QuotientDigits(a, factor) : ProductDigits(a, factor), [a, factor, divide] {
-            return divide ? arith::BigDivide(a, factor, 10) : arith::BigMultiply(a, factor);
-        });
-    }
     if (!r)
         return;
-    state_.firstOperand = std::move(*r);
-    ShowResult(state_.firstOperand);
-    std::string caption = wordsCaption_;
-    caption += kCrLf;
-    caption += kCrLf;
-    caption += x;
-    caption += metric ? rule.metricFrom : rule.imperialFrom;
-    caption += " equals ";
-    caption += state_.readoutText;
-    caption += metric ? rule.metricTo : rule.imperialTo;
-    setWordsCaption(std::move(caption));
+    finish(std::move(r->outcome));
+    setWordsCaption(std::move(r->caption), std::move(r->viewCaption));
 }
 
 // ---- Clipboard ----------------------------------------------------------
 
 void Engine::mnuCopy_Click()
 {
+    std::optional<std::string> digits = readoutDigits();
+    if (!digits)
+        return;
     platform::Clipboard& clip = platform::clipboard();
     clip.clear();
-    clip.setText(RemoveCommas(state_.readoutText));
+    clip.setText(*digits);
 }
 
 void Engine::cmdPaste_Click()
@@ -550,9 +810,15 @@ void Engine::cmdPaste_Click()
         refuseLongResult(static_cast<double>(digits), kPasteTooLongText);
         return;
     }
-    state_.firstOperand = v;
+    const std::size_t length = v.size();
+    std::optional<Outcome> o = prepare(length, [v = std::move(v)]() mutable {
+        std::string text = ResultText(v);
+        return ShowValue(std::move(v), std::move(text));
+    });
+    if (!o)
+        return;
     state_.lastInput = kInputNumber;
-    ShowResult(v);
+    finish(std::move(*o));
 }
 
 }  // namespace calc

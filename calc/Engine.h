@@ -26,6 +26,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 namespace calc {
 
@@ -59,13 +61,45 @@ inline constexpr const char* kPasteTooLongText =
     "The clipboard holds a number of more than 16,777,216 digits: too long to show.";
 inline constexpr const char* kTooLongTitle = "Megatally";
 
-// Shown on the words label while a long command works.
+// Shown on the words label while long work runs.
 inline constexpr const char* kLongWorkNotice = "\r\n    ---  This could take a while!  ---";
 inline constexpr const char* kPiNotice = "\r\n    ---  Chill Calcumalating Pi to 23 decimals!  ---";
 
 // The engine's message for a division by zero, and the result place of the
 // tape line of a division, remainder or power that failed on a zero divisor.
 inline constexpr const char* kDivideByZeroText = "Can't divide by zero";
+
+// Texts longer than this (in characters) are formatted, spelled and made
+// into tape lines by the worker, beside the window, with the same cancel as
+// the arithmetic; shorter ones at once.
+inline constexpr std::size_t kLongText = std::size_t{1} << 16;
+
+// A readout text with what the readout reaction makes of it: the words of
+// its integer part (ReadoutWords) and the caption of the words label.
+struct ShownReadout {
+    std::string text;
+    std::string words;
+    std::string caption;
+    std::string viewText;  // a second copy of text, for the view to keep
+};
+// The readout reaction's words for text. Pure: runs on any thread.
+ShownReadout ShowReadout(std::string text);
+
+// A computed value, the readout that shows it and its tape line (empty:
+// none), all made off the window thread and applied by moves.
+struct Outcome {
+    std::string value;
+    ShownReadout readout;
+    std::string line;
+    std::string viewLine;  // a second copy of line, for the view to keep
+};
+
+// The outcome that shows value with the readout text readout (its words
+// made here). Polls for a cancel first.
+Outcome ShowValue(std::string value, std::string readout);
+// Gives o the tape line head, its readout text, tail. Polls for a cancel
+// first.
+void AddTapeLine(Outcome& o, std::string_view head, std::string_view tail = {});
 
 // The eleven unit conversions, in the order of the panel's columns.
 enum class Conversion {
@@ -127,6 +161,13 @@ public:
     // The window's key map: "0".."9", "+", "-", "*" (X), "/", "=", "%", ".".
     // Returns false for any other character, which is ignored.
     bool KeyPress(char key);
+    // Backspace, beyond the key map: takes back the last key typed into the
+    // number being entered. A digit or point that was added to the number
+    // is removed (the separators regrouped); the first key of the entry, or
+    // one that rewrote the number (a second point rounding it), gives back
+    // the state from before that key. After anything else (a computed
+    // result, a recalled or pasted number, an operator, CE) it does nothing.
+    void KeyBackspace();
 
     // ---- Shared rules ------------------------------------------------------
     // The one way the readout changes; runs the readout reaction when text
@@ -191,7 +232,46 @@ public:
     void mnuZoom_Click();
 
 private:
-    void setWordsCaption(std::string caption);
+    // Puts a readout made beforehand up: what SetReadoutText does, with the
+    // reaction already made.
+    void show(ShownReadout shown);
+    // A result made with its readout and tape line: firstOperand, the
+    // readout (and its reaction), then the tape.
+    void finish(Outcome outcome);
+    // PrependHistory with the view's copy of the line made beforehand.
+    void prependLine(std::string line, std::string viewLine);
+    // Runs make on the worker when length is over kLongText, at once
+    // otherwise; nullopt when the user cancelled.
+    template <class Make>
+    std::optional<std::invoke_result_t<Make&>> prepare(std::size_t length, Make make)
+    {
+        if (length <= kLongText)
+            return make();
+        return worker_.runValue(std::move(make));
+    }
+    // viewCopy: the view's copy of caption, when made beforehand.
+    void setWordsCaption(std::string caption, std::string viewCopy = {});
+    // A new memory value with the copies for lblMem (engine and view), made
+    // beforehand by storeCopies.
+    void storeMemory(std::array<std::string, 3> copies);
+    // M+ (or M- when subtract): the sum on the worker, then stored.
+    void memorySum(bool subtract);
+    std::optional<std::string> readoutDigits();
+    // The keys Backspace can take back: keys typed one after the other into
+    // the number being entered, and the entry state from before the first
+    // of them. Every readout change other than typing ends the run.
+    struct TypedRun {
+        std::size_t keys = 0;
+        std::string readoutText;
+        Boolean decimalEntered = kFalse;
+        std::string lastInput;
+    };
+    // The run the typed key (a digit or ".") about to be applied belongs
+    // to, with the key counted: the current run when the key adds its
+    // character to the number (or leaves it as it is), else a new run from
+    // the state before the key. Called before the key changes anything;
+    // the key puts the run back into typed_ when it is done.
+    TypedRun runForTypedKey(char key);
     void zoomAndReformat();
     bool computeOperation(const std::string& snapshot);
     // Shows text and answers true when a result of about this many digits
@@ -202,6 +282,14 @@ private:
     // kMaxResultDigits; otherwise work runs on the worker. nullopt when
     // refused or cancelled, and the caller then changes nothing.
     std::optional<std::string> compute(double digits, const std::function<std::string()>& work);
+    // compute for a result made together with everything that shows it.
+    template <class Make>
+    std::optional<std::invoke_result_t<Make&>> computeValue(double digits, Make make)
+    {
+        if (refuseLongResult(digits))
+            return std::nullopt;
+        return worker_.runValue(std::move(make));
+    }
     void rootFinish(const std::string& name, const std::string& x, const std::string& readout,
                     const std::string& marker);
     // Runs root on the worker; shows it and writes its tape line, marked
@@ -221,6 +309,7 @@ private:
     bool memoryButtonsEnabled_ = false;
     // The words label shows kLongWorkNotice or kPiNotice.
     bool noticeUp_ = false;
+    TypedRun typed_;
 };
 
 }  // namespace calc

@@ -66,25 +66,28 @@ void Engine::rootFinish(const std::string& name, const std::string& x, const std
 void Engine::computeRoot(const char* name, const std::string& x, int power, const std::string& captionBefore,
                          const std::function<std::string()>& root)
 {
-    // The answer is the marker ("!" exact, "~" approximate) and the root,
-    // or nothing when the arithmetic refused the input and has said so.
-    std::optional<std::string> r = worker_.run([x, power, root] {
+    // The root shown, with its tape line marked "!" (exact) or "~"; no line
+    // when the arithmetic refused the input and has said so.
+    std::optional<Outcome> r = worker_.runValue([name, x, power, root] {
         const std::string v = root();
         if (v.empty())
-            return std::string();
+            return Outcome{};
         std::string p = v;
         for (int i = 1; i < power; ++i)
             p = arith::BigMultiply(p, v);
-        return (sameValue(p, x) ? "!" : "~") + v;
+        const bool exact = sameValue(p, x);
+        Outcome o = ShowValue({}, exact ? ResultText(v) : AddCommas(v));
+        AddTapeLine(o, name + x + " = ", exact ? "!" : "~");
+        return o;
     });
-    if (!r || r->empty()) {
+    if (!r || r->line.empty()) {
         setWordsCaption(captionBefore);
         setBusy(false);
         return;
     }
-    const std::string marker = r->substr(0, 1);
-    const std::string v = r->substr(1);
-    rootFinish(name, x, marker == "!" ? ResultText(v) : AddCommas(v), marker);
+    show(std::move(r->readout));
+    setBusy(false);
+    PrependHistory(std::move(r->line));
 }
 
 void Engine::cmdSquareRoot_Click()
@@ -169,16 +172,27 @@ void Engine::cmdFactorial_Click()
         setWordsCaption(kLongWorkNotice);
         setBusy(true);
         yieldOnce();
-        std::optional<std::string> r = compute(FactorialDigits(n), [n] { return arith::BigFactorial(n); });
-        if (!r || r->empty()) {
+        std::optional<Outcome> r = computeValue(FactorialDigits(n), [n] {
+            std::string v = arith::BigFactorial(n);
+            if (v.empty())
+                return Outcome{};
+            std::string text = ResultText(v);
+            Outcome o = ShowValue(std::move(v), std::move(text));
+            AddTapeLine(o, n + " Factorial = ");
+            return o;
+        });
+        if (!r || r->value.empty()) {
             // Cancelled, or refused by the arithmetic with its own message
             // (an empty answer): nothing changes.
             setWordsCaption(captionBefore);
             setBusy(false);
             return;
         }
-        state_.firstOperand = std::move(*r);
-        ShowResult(state_.firstOperand);
+        state_.firstOperand = std::move(r->value);
+        show(std::move(r->readout));
+        setBusy(false);
+        PrependHistory(std::move(r->line));
+        return;
     }
     setBusy(false);
     PrependHistory(n + " Factorial = " + state_.readoutText);
@@ -194,19 +208,26 @@ void Engine::cmdLog_Click()
     }
     setBusy(true);
     yieldOnce();
-    const std::string x = RemoveCommas(state_.readoutText);
-    const std::string a = ToOperand(x);
-    std::optional<std::string> r = worker_.run([a] { return arith::BigLog(a, "10"); });
+    std::optional<Outcome> r = worker_.runValue([readout = state_.readoutText] {
+        const std::string x = RemoveCommas(readout);
+        std::string v = arith::BigLog(ToOperand(x), "10");
+        if (v.empty())
+            return Outcome{};
+        std::string text = ResultText(v);
+        Outcome o = ShowValue(std::move(v), std::move(text));
+        AddTapeLine(o, "log " + x + " = ");
+        return o;
+    });
     // An empty answer is a refusal the arithmetic has already reported (the
     // logarithm of zero); a value below 1 has a negative logarithm.
-    if (!r || r->empty()) {
+    if (!r || r->value.empty()) {
         setBusy(false);
         return;
     }
-    state_.firstOperand = std::move(*r);
-    ShowResult(state_.firstOperand);
+    state_.firstOperand = std::move(r->value);
+    show(std::move(r->readout));
     setBusy(false);
-    PrependHistory("log " + x + " = " + state_.readoutText);
+    PrependHistory(std::move(r->line));
 }
 
 void Engine::cmdPi_Click()

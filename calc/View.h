@@ -6,8 +6,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 namespace calc {
 
@@ -16,20 +19,21 @@ public:
     virtual ~View() = default;
 
     // The caption of the words label lbltxtNum.
-    virtual void setWordsCaption(const std::string& caption) = 0;
+    virtual void setWordsCaption(std::string caption) = 0;
     // The caption of the memory label lblMem.
-    virtual void setMemoryCaption(const std::string& caption) = 0;
+    virtual void setMemoryCaption(std::string caption) = 0;
     // Enabled state of cmdMemRecall ("MR") and cmdMemClear ("MC").
     virtual void setMemoryButtonsEnabled(bool enabled) = 0;
     // True while optDirection(0) "Metric to Imperial" is selected.
     virtual bool metricToImperial() = 0;
     // Moves the keyboard focus to the focus-sink button cmdSetFocus.
     virtual void focusSetFocusButton() = 0;
-    // The readout text changed (after the words caption was updated).
-    virtual void readoutChanged(const std::string& readoutText) = 0;
+    // The readout text changed (after the words caption was updated). The
+    // text is the view's own copy, made beside the window when it is long.
+    virtual void readoutChanged(std::string readoutText) = 0;
     // A line was put on top of the history tape (the tape is now the line,
-    // two CR LF pairs, then the old tape).
-    virtual void historyPrepended(const std::string& line) = 0;
+    // two CR LF pairs, then the old tape); the view's own copy of it.
+    virtual void historyPrepended(std::string line) = 0;
     // Follows historyPrepended when the tape went over its budget
     // (calc/History.h): the removed oldest entries are gone from the bottom
     // of the tape, which now ends with the line notice (replacing an
@@ -47,13 +51,13 @@ public:
 // once without writing back.
 class NullView final : public View {
 public:
-    void setWordsCaption(const std::string&) override {}
-    void setMemoryCaption(const std::string&) override {}
+    void setWordsCaption(std::string) override {}
+    void setMemoryCaption(std::string) override {}
     void setMemoryButtonsEnabled(bool) override {}
     bool metricToImperial() override { return true; }
     void focusSetFocusButton() override {}
-    void readoutChanged(const std::string&) override {}
-    void historyPrepended(const std::string&) override {}
+    void readoutChanged(std::string) override {}
+    void historyPrepended(std::string) override {}
     void historyTrimmed(std::size_t, const std::string&) override {}
     std::optional<std::string> showZoom(const std::string&, const std::string&) override
     {
@@ -73,6 +77,24 @@ class Worker {
 public:
     virtual ~Worker() = default;
     virtual std::optional<std::string> run(const std::function<std::string()>& compute) = 0;
+
+    // run() for a computation with a value of any movable type (a result
+    // together with the texts that show it). The value is handed over
+    // through a holder the computation shares, so that nothing it writes
+    // outlives a worker that gave up waiting.
+    template <class Compute>
+    std::optional<std::invoke_result_t<Compute&>> runValue(Compute compute)
+    {
+        using Value = std::invoke_result_t<Compute&>;
+        auto holder = std::make_shared<std::optional<Value>>();
+        const std::optional<std::string> done = run([holder, compute = std::move(compute)]() mutable {
+            holder->emplace(compute());
+            return std::string();
+        });
+        if (!done || !*holder)
+            return std::nullopt;
+        return std::move(*holder);
+    }
 };
 
 // Runs the computation on the calling thread, to its end.

@@ -7,7 +7,7 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QLineEdit>
+#include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -49,7 +49,7 @@ TEST_P(Typed, LeavesReadoutHistoryAndMemory)
     EXPECT_EQ(readout(), s.readout);
     EXPECT_EQ(s.history ? history() : "", s.history ? s.history : "");
     EXPECT_FALSE(*s.readout != '0' && words().isEmpty()) << "the words follow the readout";
-    EXPECT_EQ(find<QLineEdit>("lblMem")->text(), s.memory);
+    EXPECT_EQ(find<QLabel>("lblMem")->text(), s.memory);
     EXPECT_EQ(find<QPushButton>("cmdMemRecall")->isEnabled(), *s.memory != 0);
     EXPECT_EQ(find<QPushButton>("cmdMemClear")->isEnabled(), *s.memory != 0);
     EXPECT_EQ(messages(), s.message);

@@ -12,6 +12,8 @@ const std::string kTooLong = "Megatally|Exclamation|OK|This result would have mo
 const std::string kPasteTooLong =
     "Megatally|Exclamation|OK|The clipboard holds a number of more than 16,777,216 digits: too long to show.";
 const std::string kHalf(kMaxResultDigits / 2, '7');  // a product of two of these is just within the bound
+// Long enough for its readout to be formatted and spelled on the worker.
+const std::string kLong(kLongText + 1, '4');
 const std::string kFull(kMaxResultDigits, '3');      // a number at the bound
 // Half the bound's digits as a fraction below one: dividing it gives
 // 2 x kHalf + 10 places.
@@ -34,6 +36,8 @@ TEST_P(Unchanged, LeavesStateAsBefore)
     h.replay(GetParam().setup);
     const CalcState b = h.state();
     const std::string words = h.view.wordsCaption;
+    const std::string readoutWords = h.engine.ReadoutWords();
+    const std::string clipboard = h.platform.clipboardText;
     const std::optional<std::string>& refusal = GetParam().refusal;
     h.worker.cancel = !refusal;
     const int runs = h.worker.runs;
@@ -43,7 +47,7 @@ TEST_P(Unchanged, LeavesStateAsBefore)
     Check(h, {.readout = b.readoutText, .tape = tape, .first = b.firstOperand, .second = b.secondOperand,
               .lastInput = b.lastInput, .pending = b.pendingOperator, .count = b.operandCount,
               .decimal = b.decimalEntered, .messages = refusal ? Lines{*refusal} : Lines{},
-              .memory = b.memoryValue, .words = words});
+              .memory = b.memoryValue, .words = words, .readoutWords = readoutWords, .clipboard = clipboard});
     EXPECT_EQ(h.state().readoutSnapshot, b.readoutSnapshot);
     // The same engine carries on normally afterwards.
     h.worker.cancel = false;
@@ -58,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
     UnchangedRow{"SquareOverBound", "clip:" + kHalf + "1 paste", "sq", kTooLong},
     UnchangedRow{"CubeOverBound", "clip:" + std::string(kMaxResultDigits / 3 + 1, '3') + " paste", "cube",
                  kTooLong},
-    UnchangedRow{"PasteOverBound", "1 2", "clip:" + std::string(kMaxResultDigits + 1, '1') + " paste",
+    UnchangedRow{"PasteOverBound", "1 2 clip:" + std::string(kMaxResultDigits + 1, '1'), "paste",
                  kPasteTooLong},
     // Every operation that can pass the bound, refused at it. A remainder
     // is never longer than its operands, which are within the bound.
@@ -94,7 +98,19 @@ INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
     UnchangedRow{"Factorial", "2 + 5", "fact"},
     UnchangedRow{"Log", "2 + 1 0 0", "log"},
     UnchangedRow{"Pi", "2 +", "pi"},
-    UnchangedRow{"E", "2 +", "e"}),
+    UnchangedRow{"E", "2 +", "e"},
+    // Long readouts: the cancel comes while the result is formatted.
+    UnchangedRow{"LongProduct", "clip:" + kLong + " paste X 2", "="},
+    UnchangedRow{"LongEquals", "5 + 3 = clip:" + kLong + " paste", "="},
+    UnchangedRow{"LongPaste", "1 2 clip:" + kLong, "paste"},
+    UnchangedRow{"LongDigit", "clip:" + kLong + " paste", "7"},
+    UnchangedRow{"LongPoint", "clip:" + kLong + " paste", "."},
+    UnchangedRow{"LongClearEntry", "clip:" + kLong + " paste X 3", "CE"},
+    UnchangedRow{"LongMemoryStore", "clip:" + kLong + " paste", "MS"},
+    UnchangedRow{"LongMemoryRecall", "clip:" + kLong + " paste MS C", "MR"},
+    UnchangedRow{"LongCopy", "clip:" + kLong + " paste clip:9", "copy"},
+    UnchangedRow{"LongCopyBeforeZoom", "clip:" + kLong + " paste clip:9", "dblreadout"},
+    UnchangedRow{"LongZoomWriteBack", "clip:" + kLong + " paste", "back:" + kLong + "1 zoom"}),
     [](const ::testing::TestParamInfo<UnchangedRow>& i) { return std::string(i.param.name); });
 
 // The paste reads the clipboard piece by piece and stops as soon as the

@@ -45,6 +45,7 @@ void Harness::replay(const std::string& sequence)
         {"l-qt", &Engine::cmdLitToQt_Click}, {"l-gal", &Engine::cmdLitToGal_Click},
         {"l-cuin", &Engine::cmdLitToCuIn_Click}, {"g-oz", &Engine::cmdGmToOZ_Click},
         {"kg-lb", &Engine::cmdKgToLb_Click}, {"c-f", &Engine::cmdCToF_Click},
+        {"bs", &Engine::KeyBackspace},
     };
     static const std::map<std::string, int> operators = {
         {"/", kOperatorDivide}, {"+", kOperatorAdd}, {"X", kOperatorMultiply},

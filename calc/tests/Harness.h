@@ -33,13 +33,13 @@ public:
     // words view); with the queue empty it writes back the readout as shown.
     std::deque<std::optional<std::string>> zoomResults;
 
-    void setWordsCaption(const std::string& c) override { wordsCaption = c; log_.push_back("caption:" + c); }
-    void setMemoryCaption(const std::string& c) override { memoryCaption = c; }
+    void setWordsCaption(std::string c) override { wordsCaption = c; log_.push_back("caption:" + c); }
+    void setMemoryCaption(std::string c) override { memoryCaption = c; }
     void setMemoryButtonsEnabled(bool enabled) override { memoryButtonsEnabled = enabled; }
     bool metricToImperial() override { return metric; }
     void focusSetFocusButton() override { log_.push_back("focus"); }
-    void readoutChanged(const std::string& text) override { log_.push_back("readout:" + text); }
-    void historyPrepended(const std::string& line) override
+    void readoutChanged(std::string text) override { log_.push_back("readout:" + text); }
+    void historyPrepended(std::string line) override
     {
         historyLines.push_back(line);
         log_.push_back("history");
@@ -80,10 +80,11 @@ struct Harness {
     // "1.5"); "/ + X - = % C CE MS MR MC M+ M- sq cube sqrt cbrt fact log pi e
     // mod pow copy paste menupaste zoom dblreadout dblwords enter" and the
     // conversions "mm-in cm-ft m-yd km-mile ml-oz l-qt l-gal l-cuin g-oz kg-lb
-    // c-f" press buttons; "key:<chars>" goes through the key map. Set-up words:
-    // "metric" / "imperial" choose the direction, "yes" / "no" queue an answer,
-    // "clip:<text>" fills the clipboard, "back:<text>" and "wordsview" tell
-    // the next zoom window how it closes, "|" clears the log (see Effects).
+    // c-f" press buttons; "bs" is the Backspace key; "key:<chars>" goes
+    // through the key map. Set-up words: "metric" / "imperial" choose the
+    // direction, "yes" / "no" queue an answer, "clip:<text>" fills the
+    // clipboard, "back:<text>" and "wordsview" tell the next zoom window how
+    // it closes, "|" clears the log (see Effects).
     void replay(const std::string& sequence);
     const CalcState& state() const { return engine.state(); }
 };
