@@ -92,6 +92,8 @@ void NumberView::setEntry(std::shared_ptr<const std::string> text, bool owned)
     Entry& e = entries_.front();
     e.text = std::move(text);
     e.owned = owned;
+    undo_.clear();
+    redo_.clear();
     rescan(e);
     e.bytesUpTo = static_cast<std::int64_t>(e.text->size());
     anchor_ = cursor_ = 0;
@@ -101,7 +103,11 @@ void NumberView::setEntry(std::shared_ptr<const std::string> text, bool owned)
     viewport()->update();
 }
 
-const std::string& NumberView::text() const { return kind_ == Tape ? empty_ : *entries_.front().text; }
+const std::string& NumberView::text() const
+{
+    static const std::string none;
+    return kind_ == Tape ? none : *entries_.front().text;
+}
 
 std::string NumberView::takeText()
 {
@@ -503,7 +509,27 @@ void NumberView::insert(std::string_view text)
 }
 
 // Replaces the bytes from .. to with with; the cursor follows the new text.
-void NumberView::edit(std::int64_t from, std::int64_t to, std::string_view with)
+void NumberView::undo()
+{
+    if (kind_ != Editor || undo_.empty())
+        return;
+    Change c = std::move(undo_.back());
+    undo_.pop_back();
+    edit(c.at, c.at + static_cast<std::int64_t>(c.inserted.size()), c.removed, false);
+    redo_.push_back(std::move(c));
+}
+
+void NumberView::redo()
+{
+    if (kind_ != Editor || redo_.empty())
+        return;
+    Change c = std::move(redo_.back());
+    redo_.pop_back();
+    edit(c.at, c.at + static_cast<std::int64_t>(c.removed.size()), c.inserted, false);
+    undo_.push_back(std::move(c));
+}
+
+void NumberView::edit(std::int64_t from, std::int64_t to, std::string_view with, bool keep)
 {
     Entry& e = entries_.front();
     if (!e.owned || e.text.use_count() != 1) {
@@ -512,6 +538,11 @@ void NumberView::edit(std::int64_t from, std::int64_t to, std::string_view with)
     }
     // Owned: the object is a non-const std::string made here.
     auto& text = const_cast<std::string&>(*e.text);
+    if (keep) {
+        undo_.push_back({from, text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)),
+                         std::string(with)});
+        redo_.clear();
+    }
     text.replace(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from), with);
     rescan(e);
     e.bytesUpTo = static_cast<std::int64_t>(text.size());
@@ -621,6 +652,9 @@ void NumberView::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     if (kind_ == Editor) {
+        menu.addAction("&Undo", this, &NumberView::undo)->setEnabled(!undo_.empty());
+        menu.addAction("&Redo", this, &NumberView::redo)->setEnabled(!redo_.empty());
+        menu.addSeparator();
         menu.addAction("Cu&t", this, &NumberView::cut)->setEnabled(hasSelection());
         menu.addAction("&Copy", this, &NumberView::copy)->setEnabled(hasSelection());
         menu.addAction("&Paste", this, &NumberView::paste)->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
@@ -655,6 +689,14 @@ void NumberView::keyPressEvent(QKeyEvent* event)
     }
     if (event == QKeySequence::Paste) {
         paste();
+        return;
+    }
+    if (event == QKeySequence::Undo) {
+        undo();
+        return;
+    }
+    if (event == QKeySequence::Redo) {
+        redo();
         return;
     }
     switch (event->key()) {

@@ -27,6 +27,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace display {
 
@@ -89,6 +90,9 @@ public slots:
     // Editor only.
     void cut();
     void paste();
+    // Editor only: takes back the last edit, or makes it again.
+    void undo();
+    void redo();
     // Editor only: replaces the selection with text, as if typed.
     void insert(std::string_view text);
 
@@ -152,7 +156,13 @@ private:
     std::int64_t posAt(const QPoint& point) const;
     double xOf(std::int64_t line, std::int64_t pos) const;
     void ensureCursorVisible();
-    void edit(std::int64_t from, std::int64_t to, std::string_view with);
+    // One edit, kept for undo: at what position which bytes went and came.
+    struct Change {
+        std::int64_t at;
+        std::string removed;
+        std::string inserted;
+    };
+    void edit(std::int64_t from, std::int64_t to, std::string_view with, bool keep = true);
     void moveCursorBy(QKeyEvent* event);
     std::int64_t nextChar(std::int64_t pos) const;
     std::int64_t prevChar(std::int64_t pos) const;
@@ -168,10 +178,10 @@ private:
     std::int64_t anchor_ = 0;
     std::int64_t cursor_ = 0;
     bool selecting_ = false;
+    std::vector<Change> undo_, redo_;
     std::future<std::shared_ptr<std::string>> ownCopy_;  // Editor: of a shared text, being made
     bool caretShown_ = false;
     int blinkTimer_ = 0;
-    mutable std::string empty_;
 };
 
 }  // namespace display

@@ -190,11 +190,21 @@ TEST_F(NumberViewTest, EditorEditsLongNumbersAsAStringWould)
     EXPECT_EQ(v->topLine(), v->verticalScrollBar()->maximum());
     EXPECT_TRUE(v->lineText(v->lineCount() - 1).endsWith("1,000"));
 
-    // Ctrl+A and a typed digit: the whole text is replaced.
+    // Ctrl+A and a typed digit: the whole text is replaced; undo brings it
+    // back, redo replaces it again.
     QTest::keyClick(v.get(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(v.get(), '5');
     EXPECT_EQ(v->text(), "5");
     EXPECT_EQ(v->lineCount(), 1);
+    QTest::keyClick(v.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(v->text(), expected);
+    QTest::keyClick(v.get(), Qt::Key_Z, Qt::ControlModifier);  // the cut
+    QTest::keyClick(v.get(), Qt::Key_Z, Qt::ControlModifier);  // the paste
+    expected.insert(0, QGuiApplication::clipboard()->text().toStdString());
+    expected.erase(expected.size() - 5);
+    EXPECT_EQ(v->text(), expected);
+    QTest::keyClick(v.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // the paste again
+    EXPECT_EQ(v->text(), expected + "1,000");
 }
 
 }  // namespace
