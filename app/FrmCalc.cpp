@@ -670,6 +670,17 @@ void FrmCalc::historyPrepended(const std::string& line)
     txtHistory_->prependLine(line);
 }
 
+void FrmCalc::historyTrimmed(std::size_t, const std::string& notice)
+{
+    // Rare (the tape holds 128 MiB of text): the box is refilled from the
+    // engine's tape, the notice at the bottom and the newest entry on top.
+    txtHistory_->removeOldest(txtHistory_->entryCount());
+    txtHistory_->prependLine(notice);
+    const std::deque<std::string>& lines = engine_.state().historyText.lines();
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it)
+        txtHistory_->prependLine(*it);
+}
+
 std::optional<std::string> FrmCalc::showZoom(const std::string& readoutText, const std::string& readoutWords)
 {
     return zoom::ShowZoom(this, readoutText, readoutWords);

@@ -62,6 +62,7 @@ private:
     void focusSetFocusButton() override;
     void readoutChanged(const std::string& readoutText) override;
     void historyPrepended(const std::string& line) override;
+    void historyTrimmed(std::size_t removed, const std::string& notice) override;
     std::optional<std::string> showZoom(const std::string& readoutText,
                                         const std::string& readoutWords) override;
 

@@ -2,6 +2,7 @@
 
 #include "arith/BigArithmetic.h"
 #include "calc/Format.h"
+#include "calc/ResultLength.h"
 #include "platform/Platform.h"
 #include "words/NumToWords.h"
 
@@ -52,6 +53,23 @@ ConversionRule conversionRule(Conversion c)
 
 }  // namespace
 
+std::string ApplyOperator(std::string_view op, const std::string& a, const std::string& b)
+{
+    if (op == "+")
+        return arith::BigAdd(a, b);
+    if (op == "-")
+        return arith::BigSubtract(a, b);
+    if (op == "X" || op == "%")
+        return arith::BigMultiply(a, b);
+    if (op == "/")
+        return arith::BigDivide(a, b, 10);
+    if (op == "mod")
+        return arith::BigModulo(a, b);
+    if (op == "^")
+        return arith::BigPower(a, b);
+    return {};
+}
+
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
 
 Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
@@ -64,13 +82,23 @@ bool Engine::refuseLongResult(double digits, const char* text)
     return true;
 }
 
+std::optional<std::string> Engine::compute(double digits, const std::function<std::string()>& work)
+{
+    if (refuseLongResult(digits))
+        return std::nullopt;
+    return worker_.run(work);
+}
+
 // ---- Shared rules -------------------------------------------------------
 
 void Engine::SetReadoutText(std::string text)
 {
     typed_ = {};  // typing keeps its run itself
-    if (text == state_.readoutText)
+    if (text == state_.readoutText) {
+        if (noticeUp_)
+            txtReadout_Change();
         return;
+    }
     state_.readoutText = std::move(text);
     txtReadout_Change();
     view_.readoutChanged(state_.readoutText);
@@ -80,13 +108,16 @@ void Engine::ShowResult(const std::string& s) { SetReadoutText(ResultText(s)); }
 
 void Engine::PrependHistory(std::string line)
 {
-    state_.historyText.prepend(std::move(line));
+    const std::size_t removed = state_.historyText.prepend(std::move(line));
     view_.historyPrepended(state_.historyText.line(0));
+    if (removed > 0)
+        view_.historyTrimmed(removed, TrimNotice(state_.historyText.removed()));
 }
 
 void Engine::setWordsCaption(std::string caption)
 {
     wordsCaption_ = std::move(caption);
+    noticeUp_ = wordsCaption_ == kLongWorkNotice || wordsCaption_ == kPiNotice;
     view_.setWordsCaption(wordsCaption_);
 }
 
@@ -94,7 +125,12 @@ void Engine::setWordsCaption(std::string caption)
 
 void Engine::txtReadout_Change()
 {
-    const std::string& r = state_.readoutText;
+    // A readout with stray characters (left by an edit in the zoom window)
+    // is spelled as the value the arithmetic reads from it.
+    std::string reading;
+    if (!IsDisplayString(state_.readoutText))
+        reading = AddCommas(ToOperand(state_.readoutText));
+    const std::string& r = reading.empty() ? state_.readoutText : reading;
     const std::size_t point = r.find('.');
     if (point != std::string::npos && point + 1 < r.size()) {
         readoutWords_ = words::NumberToWords(r.substr(0, point));
@@ -113,8 +149,11 @@ void Engine::txtReadout_Change()
 
 void Engine::zoomAndReformat()
 {
-    if (std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_))
+    if (std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_)) {
+        if (refuseLongResult(static_cast<double>(ReadoutDigits(*edited))))
+            return;
         SetReadoutText(std::move(*edited));
+    }
     SetReadoutText(AddCommas(state_.readoutText));
 }
 
@@ -253,7 +292,7 @@ void Engine::KeyBackspace()
 void Engine::PressPercent()
 {
     const std::string r = ToOperand(state_.readoutText);
-    std::optional<std::string> p = worker_.run([r] { return arith::BigDivide(r, "100", 10); });
+    std::optional<std::string> p = compute(QuotientDigits(r, "100"), [r] { return arith::BigDivide(r, "100", 10); });
     if (!p)
         return;
     ShowResult(*p);
@@ -272,49 +311,37 @@ bool Engine::computeOperation(const std::string& snapshot)
     const std::string b = ToOperand(second);
 
     bool known = true;
-    bool keepFirst = false;
+    // Failed on a zero divisor: the first operand stays and the tape line
+    // says so instead of stating a result.
+    bool failed = false;
     std::string result;
     if (op == "=") {
         result = PlainNumericForm(second);
     } else if (op == "/" && IsZeroValue(b)) {
-        platform::showMessage("Can't divide by zero", "Calculator", platform::Icon::Exclamation,
+        platform::showMessage(kDivideByZeroText, "Calculator", platform::Icon::Exclamation,
                               platform::Buttons::OK);
-        keepFirst = true;
+        failed = true;
     } else if (op == "^" && b.find('.') != std::string::npos) {
         // The power procedure refuses fractional exponents with its own
         // message (at once, so it runs here); its answer "0" is not the
         // power: nothing changes, as for the other refusals.
         (void)arith::BigPower(a, b);
         return false;
-    } else if ((op == "^" && refuseLongResult(arith::BigPowerDigits(a, b))) ||
-               ((op == "X" || op == "%") && refuseLongResult(static_cast<double>(a.size() + b.size())))) {
-        // Refused before any work: nothing changes, as when the computation
-        // is cancelled.
-        return false;
     } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
         // Refused by the remainder procedure with its own message.
         result = arith::BigModulo(a, b);
-        // An empty answer is the failed remainder: keep the first operand,
-        // as a division by zero does.
-        keepFirst = result.empty();
+        failed = result.empty();
     } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" ||
                op == "^") {
-        std::optional<std::string> r = worker_.run([a, b, op] {
-            if (op == "+")
-                return arith::BigAdd(a, b);
-            if (op == "-")
-                return arith::BigSubtract(a, b);
-            if (op == "X" || op == "%")
-                return arith::BigMultiply(a, b);
-            if (op == "/")
-                return arith::BigDivide(a, b, 10);
-            if (op == "mod")
-                return arith::BigModulo(a, b);
-            return arith::BigPower(a, b);
-        });
+        // Refused as too long before any work, or cancelled: nothing changes.
+        std::optional<std::string> r =
+            compute(OperationDigits(op, a, b), [a, b, op] { return ApplyOperator(op, a, b); });
         if (!r)
             return false;
         result = std::move(*r);
+        // An empty answer is a power of zero to a negative exponent, refused
+        // by the arithmetic with its own message.
+        failed = result.empty();
     } else {
         known = false;
     }
@@ -322,7 +349,7 @@ bool Engine::computeOperation(const std::string& snapshot)
     state_.readoutSnapshot = snapshot;
     state_.secondOperand = second;
     const std::string historyFirst = (known && op != "=") ? first : std::string();
-    if (known && !keepFirst)
+    if (known && !failed)
         state_.firstOperand = std::move(result);
     ShowResult(state_.firstOperand);
     if (!historyFirst.empty()) {
@@ -334,7 +361,7 @@ bool Engine::computeOperation(const std::string& snapshot)
         line += ' ';
         line += second;
         line += " = ";
-        line += state_.readoutText;
+        line += failed ? kDivideByZeroText : state_.readoutText;
         PrependHistory(std::move(line));
     }
     return true;
@@ -355,7 +382,9 @@ void Engine::PressOperator(int index)
         state_.readoutSnapshot = snapshot;
         state_.operandCount = count;
         if (c == "-" && state_.lastInput != kInputSign) {
-            SetReadoutText("-" + state_.readoutText);
+            // A readout that is already negative keeps its one sign.
+            if (!state_.readoutText.starts_with('-'))
+                SetReadoutText("-" + state_.readoutText);
             state_.lastInput = kInputSign;
         }
         break;
@@ -396,7 +425,8 @@ void Engine::ClearEntry()
 {
     if (state_.lastInput == kInputClearEntry)
         ClearAll();
-    SetReadoutText(WholeNumberFormat(state_.firstOperand));
+    // Before the first operand is taken it is empty text: the cleared "0.".
+    SetReadoutText(state_.firstOperand.empty() ? std::string("0.") : WholeNumberFormat(state_.firstOperand));
     state_.decimalEntered = kFalse;
     state_.lastInput = kInputClearEntry;
 }
@@ -456,7 +486,7 @@ void Engine::cmdMemAdd_Click()
 {
     const std::string m = ToOperand(state_.memoryValue);
     const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = worker_.run([m, r] { return arith::BigAdd(m, r); }))
+    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigAdd(m, r); }))
         state_.memoryValue = std::move(*v);
     UpdateMemoryControls();
 }
@@ -465,7 +495,7 @@ void Engine::cmdMemSub_Click()
 {
     const std::string m = ToOperand(state_.memoryValue);
     const std::string r = ToOperand(state_.readoutText);
-    if (std::optional<std::string> v = worker_.run([m, r] { return arith::BigSubtract(m, r); }))
+    if (std::optional<std::string> v = compute(SumDigits(m, r), [m, r] { return arith::BigSubtract(m, r); }))
         state_.memoryValue = std::move(*v);
     UpdateMemoryControls();
 }
@@ -476,9 +506,7 @@ void Engine::cmdSquare_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
     const std::string a = ToOperand(x);
-    if (refuseLongResult(2.0 * static_cast<double>(a.size())))
-        return;
-    std::optional<std::string> r = worker_.run([a] { return arith::BigMultiply(a, a); });
+    std::optional<std::string> r = compute(ProductDigits(a, a), [a] { return arith::BigMultiply(a, a); });
     if (!r)
         return;
     state_.firstOperand = std::move(*r);
@@ -490,10 +518,8 @@ void Engine::cmdCube_Click()
 {
     const std::string x = RemoveCommas(state_.readoutText);
     const std::string a = ToOperand(x);
-    if (refuseLongResult(3.0 * static_cast<double>(a.size())))
-        return;
-    std::optional<std::string> r =
-        worker_.run([a] { return arith::BigMultiply(arith::BigMultiply(a, a), a); });
+    std::optional<std::string> r = compute(1.5 * ProductDigits(a, a),
+                                           [a] { return arith::BigMultiply(arith::BigMultiply(a, a), a); });
     if (!r)
         return;
     state_.firstOperand = std::move(*r);
@@ -529,7 +555,8 @@ void Engine::Convert(Conversion conversion)
     const bool metric = view_.metricToImperial();
     std::optional<std::string> r;
     if (conversion == Conversion::CToF) {
-        r = worker_.run([a, metric] {
+        // The product and one carry from adding or taking 32.
+        r = compute(ProductDigits(a, metric ? "1.8" : "0.55556") + 1, [a, metric] {
             if (metric)
                 return arith::BigAdd(arith::BigMultiply(a, "1.8"), "32");
             return arith::BigMultiply(arith::BigSubtract(a, "32"), "0.55556");
@@ -537,7 +564,7 @@ void Engine::Convert(Conversion conversion)
     } else {
         const bool divide = metric == rule.metricDivides;
         const std::string factor = rule.factor;
-        r = worker_.run([a, factor, divide] {
+        r = compute(divide ? QuotientDigits(a, factor) : ProductDigits(a, factor), [a, factor, divide] {
             return divide ? arith::BigDivide(a, factor, 10) : arith::BigMultiply(a, factor);
         });
     }
@@ -567,9 +594,23 @@ void Engine::mnuCopy_Click()
 
 void Engine::cmdPaste_Click()
 {
-    const std::string v = FilterDigitsAndPoints(RemoveCommas(platform::clipboard().text()));
-    if (refuseLongResult(static_cast<double>(v.size()), kPasteTooLongText))
+    // The clipboard's text is filtered piece by piece as it is read, and
+    // reading stops as soon as more digits than the bound have come: a
+    // text too long to show is never copied whole.
+    std::string v;
+    std::size_t digits = 0;
+    bool tooLong = false;
+    platform::clipboard().readText([&](std::string_view piece) {
+        const std::size_t before = v.size();
+        v += FilterDigitsAndPoints(piece);
+        digits += ReadoutDigits(std::string_view(v).substr(before));
+        tooLong = digits > kMaxResultDigits;
+        return !tooLong;
+    });
+    if (tooLong) {
+        refuseLongResult(static_cast<double>(digits), kPasteTooLongText);
         return;
+    }
     state_.firstOperand = v;
     state_.lastInput = kInputNumber;
     ShowResult(v);

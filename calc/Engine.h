@@ -10,9 +10,11 @@
 // The readout: every change of readoutText goes through SetReadoutText, which
 // runs the readout reaction (txtReadout_Change: the words of the number into
 // ReadoutWords and onto the words label). Assigning the text the readout
-// already holds is not a change: the reaction does not run then, so a notice
-// or a conversion sentence on the words label stays (the pi command relies on
-// this and runs the reaction itself when its notice is still up).
+// already holds is not a change: the reaction does not run then, so a
+// conversion sentence on the words label stays. A long command's notice
+// (kLongWorkNotice, kPiNotice) is the exception: while it is up, assigning
+// the readout runs the reaction even when the text is the same, so every
+// long command that shows its result ends with the words on the label.
 #pragma once
 
 #include "calc/CalcState.h"
@@ -21,6 +23,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,18 +37,35 @@ inline constexpr int kOperatorMultiply = 2;
 inline constexpr int kOperatorSubtract = 3;
 inline constexpr int kOperatorEquals = 4;
 
+// The arithmetic of the pending operator op ("+", "-", "X", "%" which
+// multiplies, "/" to 10 places, "mod", "^") on the operands a and b; ""
+// for any other op.
+std::string ApplyOperator(std::string_view op, const std::string& a, const std::string& b);
+
 // The longest result the engine computes. Above it, the number on the
 // readout and the tape (a few hundred bytes of text layout per digit) would
-// take more memory than a desktop has and hold the window for minutes: an
-// operation whose result would be longer, and a paste of a longer number,
-// are refused before any work with kResultTooLongText and change nothing.
-// 1,000,000! (5,565,709 digits) is within it.
+// take more memory than a desktop has and hold the window for minutes. Every
+// computation goes through Engine::compute with the length of its result
+// estimated from its operands (calc/ResultLength.h); a longer one is
+// refused there before any work with kResultTooLongText and changes
+// nothing. A paste of a longer number (kPasteTooLongText) and a longer text
+// written back by the zoom window (kResultTooLongText) are refused the same
+// way. So the readout, both operands and the memory never hold more digits
+// than this. 1,000,000! (5,565,709 digits) is within it.
 inline constexpr std::size_t kMaxResultDigits = std::size_t{1} << 24;  // 16,777,216
 inline constexpr const char* kResultTooLongText =
     "This result would have more than 16,777,216 digits: too long to compute and show.";
 inline constexpr const char* kPasteTooLongText =
     "The clipboard holds a number of more than 16,777,216 digits: too long to show.";
 inline constexpr const char* kTooLongTitle = "Megatally";
+
+// Shown on the words label while a long command works.
+inline constexpr const char* kLongWorkNotice = "\r\n    ---  This could take a while!  ---";
+inline constexpr const char* kPiNotice = "\r\n    ---  Chill Calcumalating Pi to 23 decimals!  ---";
+
+// The engine's message for a division by zero, and the result place of the
+// tape line of a division, remainder or power that failed on a zero divisor.
+inline constexpr const char* kDivideByZeroText = "Can't divide by zero";
 
 // The eleven unit conversions, in the order of the panel's columns.
 enum class Conversion {
@@ -200,6 +220,11 @@ private:
     // Shows text and answers true when a result of about this many digits
     // is over kMaxResultDigits.
     static bool refuseLongResult(double digits, const char* text = kResultTooLongText);
+    // The one way the engine computes a result: refused (with the message)
+    // when digits, the result's length estimated from the operands, is over
+    // kMaxResultDigits; otherwise work runs on the worker. nullopt when
+    // refused or cancelled, and the caller then changes nothing.
+    std::optional<std::string> compute(double digits, const std::function<std::string()>& work);
     void rootFinish(const std::string& name, const std::string& x, const std::string& readout,
                     const std::string& marker);
     // Runs root on the worker; shows it and writes its tape line, marked
@@ -217,6 +242,8 @@ private:
     std::string wordsCaption_;
     std::string memoryCaption_;
     bool memoryButtonsEnabled_ = false;
+    // The words label shows kLongWorkNotice or kPiNotice.
+    bool noticeUp_ = false;
     TypedRun typed_;
 };
 

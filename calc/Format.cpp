@@ -100,6 +100,34 @@ bool IsDecimalString(std::string_view s)
     return i == s.size();
 }
 
+bool IsDisplayString(std::string_view s)
+{
+    std::size_t i = 0;
+    if (i < s.size() && s[i] == '-')
+        ++i;
+    // The first group has one to three digits, every later one three.
+    std::size_t groupDigits = 0;
+    bool grouped = false;
+    for (; i < s.size() && s[i] != '.'; ++i) {
+        if (isDigit(s[i])) {
+            if (++groupDigits > 3)
+                return false;
+        } else if (s[i] == ',' && groupDigits > 0 && (!grouped || groupDigits == 3)) {
+            grouped = true;
+            groupDigits = 0;
+        } else {
+            return false;
+        }
+    }
+    if (grouped && groupDigits != 3)
+        return false;
+    if (i < s.size())
+        ++i;
+    while (i < s.size() && isDigit(s[i]))
+        ++i;
+    return i == s.size();
+}
+
 bool IsZeroValue(std::string_view s)
 {
     for (char c : s) {
@@ -184,7 +212,8 @@ std::string WholeNumberFormat(std::string_view text)
             break;
         }
     }
-    if (!anyDigit || !IsDecimalString(v))
+    // A second sign ("--5") is not a number either.
+    if (!anyDigit || !IsDecimalString(v) || v.front() == '-')
         return std::string(text);
 
     std::string_view whole = v;

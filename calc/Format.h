@@ -22,7 +22,7 @@ std::string AddCommas(std::string_view s);
 // The whole-number format "0.": the number rounded to whole (halves away
 // from zero), written without separators or leading zeros, followed by ".".
 // "1,234" -> "1234.", "1.5" -> "2.", "-7" -> "-7.", "0.4" -> "0.". A text
-// that is not a number (empty, "-", letters, two points) comes back
+// that is not a number (empty, "-", "--5", letters, two points) comes back
 // unchanged.
 std::string WholeNumberFormat(std::string_view s);
 
@@ -36,6 +36,13 @@ std::string ResultText(std::string_view s);
 // True when s is a decimal string: optional leading "-", digits, optionally
 // one "." and digits (bare points and "" included).
 bool IsDecimalString(std::string_view s);
+
+// True when s reads as a display string: optional leading "-", the integer
+// digits in groups split by "," (the first of one to three digits, the
+// others of three, or one ungrouped run of up to three), optionally "." and
+// fraction digits. "", "-", "0." and "0,001,234.5" are; "1000", "1,23",
+// "1x" and "1.2.3" are not.
+bool IsDisplayString(std::string_view s);
 
 // True when the text has no digit other than "0" ("", "-", "0.000", "-0",
 // ".0" are all zero). Used on decimal strings.

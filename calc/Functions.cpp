@@ -5,6 +5,7 @@
 
 #include "arith/BigArithmetic.h"
 #include "calc/Format.h"
+#include "calc/ResultLength.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -14,15 +15,14 @@ namespace calc {
 
 namespace {
 
-// Shown on the words label while a long command works.
-constexpr const char* kLongWorkNotice = "\r\n    ---  This could take a while!  ---";
-constexpr const char* kPiNotice = "\r\n    ---  Chill Calcumalating Pi to 23 decimals!  ---";
 constexpr const char* kRootTolerance = "0.0001";
 // Inputs longer than these (in characters, without ",") get the notice or
 // the question before the root is taken.
 constexpr std::size_t kSquareRootNoticeLength = 25;
 constexpr std::size_t kCubeRootQuestionLength = 30;
 constexpr std::size_t kFactorialQuestionLength = 3;
+// Pi and e are fixed texts shorter than this.
+constexpr double kConstantDigits = 64;
 
 constexpr const char* kSorryTitle = "Sorry";
 constexpr const char* kYikesTitle = "Yikes!";
@@ -177,7 +177,7 @@ void Engine::cmdFactorial_Click()
         setWordsCaption(kLongWorkNotice);
         setBusy(true);
         yieldOnce();
-        std::optional<std::string> r = worker_.run([n] { return arith::BigFactorial(n); });
+        std::optional<std::string> r = compute(FactorialDigits(n), [n] { return arith::BigFactorial(n); });
         if (!r || r->empty()) {
             // Cancelled, or refused by the arithmetic with its own message
             // (an empty answer): nothing changes.
@@ -223,7 +223,7 @@ void Engine::cmdPi_Click()
     setBusy(true);
     setWordsCaption(kPiNotice);
     yieldOnce();
-    std::optional<std::string> pi = worker_.run([] { return arith::BigPi(); });
+    std::optional<std::string> pi = compute(kConstantDigits, [] { return arith::BigPi(); });
     if (!pi) {
         setWordsCaption(captionBefore);
         setBusy(false);
@@ -233,13 +233,11 @@ void Engine::cmdPi_Click()
     state_.lastInput = kInputNumber;
     view_.focusSetFocusButton();
     setBusy(false);
-    if (wordsCaption_.find("Chill") != std::string::npos)
-        txtReadout_Change();
 }
 
 void Engine::cmdEulers_Click()
 {
-    std::optional<std::string> e = worker_.run([] { return arith::BigE(); });
+    std::optional<std::string> e = compute(kConstantDigits, [] { return arith::BigE(); });
     if (!e)
         return;
     SetReadoutText(std::move(*e));

@@ -4,6 +4,7 @@
 // come from platform/Platform.h.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,6 +30,12 @@ public:
     // A line was put on top of the history tape (the tape is now the line,
     // two CR LF pairs, then the old tape).
     virtual void historyPrepended(const std::string& line) = 0;
+    // Follows historyPrepended when the tape went over its budget
+    // (calc/History.h): the removed oldest entries are gone from the bottom
+    // of the tape, which now ends with the line notice (replacing an
+    // earlier notice). The tape shown is again the engine's
+    // CalcState::historyText.
+    virtual void historyTrimmed(std::size_t removed, const std::string& notice) = 0;
     // Shows the zoom window modally with the readout and its words and
     // returns when it is closed: the text to write back into the readout
     // when it was closed in its digits view, nullopt otherwise.
@@ -47,6 +54,7 @@ public:
     void focusSetFocusButton() override {}
     void readoutChanged(const std::string&) override {}
     void historyPrepended(const std::string&) override {}
+    void historyTrimmed(std::size_t, const std::string&) override {}
     std::optional<std::string> showZoom(const std::string&, const std::string&) override
     {
         return std::nullopt;

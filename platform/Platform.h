@@ -12,7 +12,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -48,6 +50,11 @@ public:
     virtual void clear() = 0;
     virtual void setText(const std::string& text) = 0;
     virtual std::string text() = 0;
+    // Hands the clipboard's text to sink in pieces, in order, as UTF-8 (a
+    // piece may end inside a character), and stops as soon as sink answers
+    // false. A caller that stops early has never held the whole text. The
+    // default hands text() over in one piece.
+    virtual void readText(const std::function<bool(std::string_view piece)>& sink) { sink(text()); }
 };
 
 // The desktop shell. open() hands a target (a path, a web address, a

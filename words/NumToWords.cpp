@@ -72,6 +72,18 @@ int SmallValue(std::string_view t) {
   return value;
 }
 
+// True when every ","-separated group of t has the value 0: "0,000",
+// "000", "", ",,"; not "0,001,234".
+bool AllGroupsZero(std::string_view t) {
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = std::min(t.find(',', start), t.size());
+    if (!ValueIsZero(t.substr(start, end - start))) return false;
+    if (end == t.size()) return true;
+    start = end + 1;
+  }
+}
+
 std::string_view TrimSpaces(std::string_view t) {
   const auto first = t.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -155,7 +167,7 @@ std::string NumberToWords(const std::string& text) {
   // Most significant group first: appending in this order gives the same
   // text as putting each group in front of the less significant ones.
   std::string words;
-  if (!ValueIsZero(t)) {
+  if (!AllGroupsZero(t)) {
     words.reserve(groups * 48 + kMinus.size());
     if (negative) words += kMinus;
     std::string group;
@@ -174,7 +186,7 @@ std::string NumberToWords(const std::string& text) {
       start = end + 1;
     }
   } else {
-    // Only the first group is looked at: "0" and "" read "Zero".
+    // Every group is zero: "0", "" and "0,000" read "Zero".
     if (negative) words += kMinus;
     words += kZero;
   }

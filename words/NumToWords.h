@@ -33,7 +33,9 @@ inline constexpr std::size_t kMaxGroups = kScaleNameCount - 1;
 extern const std::array<std::string_view, kScaleNameCount> ScaleNames;
 
 // The words for a whole number: an optional leading "-" and ","-separated
-// digit groups. "" and "0" give "Zero", "-1,234" gives
+// digit groups. "", "0" and any text whose groups are all 0 give "Zero";
+// leading zero groups are skipped ("0,001,234" is "One Thousand, Two Hundred
+// Thirty Four"). "-1,234" gives
 // "(Minus) One Thousand, Two Hundred Thirty Four". More than kMaxGroups
 // groups give the over-limit text (no sign prefix).
 std::string NumberToWords(const std::string& text);

@@ -1,6 +1,7 @@
 // A computation the user cancels, and a result too long to compute and show
 // (refused before any work), leave every field, the words and memory labels
 // and the pointer as they were.
+#include "calc/Format.h"
 #include "calc/tests/Harness.h"
 
 namespace calc::test {
@@ -11,6 +12,10 @@ const std::string kTooLong = "Megatally|Exclamation|OK|This result would have mo
 const std::string kPasteTooLong =
     "Megatally|Exclamation|OK|The clipboard holds a number of more than 16,777,216 digits: too long to show.";
 const std::string kHalf(kMaxResultDigits / 2, '7');  // a product of two of these is just within the bound
+const std::string kFull(kMaxResultDigits, '3');      // a number at the bound
+// Half the bound's digits as a fraction below one: dividing it gives
+// 2 x kHalf + 10 places.
+const std::string kHalfFraction = "0." + kHalf;
 
 struct UnchangedRow {
     const char* name;
@@ -55,6 +60,24 @@ INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
                  kTooLong},
     UnchangedRow{"PasteOverBound", "1 2", "clip:" + std::string(kMaxResultDigits + 1, '1') + " paste",
                  kPasteTooLong},
+    // Every operation that can pass the bound, refused at it. A remainder
+    // is never longer than its operands, which are within the bound.
+    // (A paste is also the first operand: the second comes from the memory.)
+    UnchangedRow{"SumOverBound", "clip:." + kHalf + " paste MS clip:" + kHalf + " paste + MR", "=", kTooLong},
+    UnchangedRow{"DifferenceOverBound", "clip:." + kHalf + " paste MS clip:" + kHalf + " paste - MR", "=",
+                 kTooLong},
+    UnchangedRow{"QuotientOverBound", "clip:" + kHalfFraction + " paste / 7", "=", kTooLong},
+    UnchangedRow{"QuotientOperatorOverBound", "clip:" + kHalfFraction + " paste / 7", "+", kTooLong},
+    UnchangedRow{"PercentOverBound", "clip:" + kHalfFraction + " paste", "%", kTooLong},
+    UnchangedRow{"ReciprocalPowerOverBound", "clip:" + kFull + " paste pow - 1", "=", kTooLong},
+    UnchangedRow{"ConversionDivideOverBound", "metric clip:" + kHalfFraction + " paste", "mm-in", kTooLong},
+    UnchangedRow{"ConversionMultiplyOverBound", "imperial clip:" + kFull + " paste", "mm-in", kTooLong},
+    UnchangedRow{"TemperatureOverBound", "metric clip:" + kFull + " paste", "c-f", kTooLong},
+    UnchangedRow{"MemoryAddOverBound", "clip:" + kHalf + " paste MS clip:." + kHalf + " paste", "M+", kTooLong},
+    UnchangedRow{"MemorySubtractOverBound", "clip:" + kHalf + " paste MS clip:." + kHalf + " paste", "M-",
+                 kTooLong},
+    UnchangedRow{"ZoomWriteBackOverBound", "1 2 back:" + kFull + "1", "zoom", kTooLong},
+    UnchangedRow{"ZoomStrayWriteBackOverBound", "1 2 back:" + kHalf + "x" + kHalf + "1", "zoom", kTooLong},
     UnchangedRow{"Equals", "1 2 X 3", "="},
     UnchangedRow{"OperatorAfterSecond", "4 + 4 = 1 2 X 3", "+"},
     UnchangedRow{"Modulo", "1 7 mod 5", "="},
@@ -73,6 +96,58 @@ INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
     UnchangedRow{"Pi", "2 +", "pi"},
     UnchangedRow{"E", "2 +", "e"}),
     [](const ::testing::TestParamInfo<UnchangedRow>& i) { return std::string(i.param.name); });
+
+// The paste reads the clipboard piece by piece and stops as soon as the
+// digits pass the bound; separators, signs and points do not count.
+TEST(Paste, MeasuredWhileReading)
+{
+    constexpr std::size_t kPiece = std::size_t{1} << 16;
+    struct Row {
+        const char* name;
+        std::string clip;
+        bool refused;
+        int piecesRead;
+    };
+    const std::string grouped = AddCommas(kFull);
+    const std::vector<Row> rows = {
+        {"OneOverStopsAtOnce", kFull + "1" + std::string(3 * kPiece, '1'), true,
+         static_cast<int>(kMaxResultDigits / kPiece + 1)},
+        {"GroupedAtBoundAccepted", grouped, false, static_cast<int>((grouped.size() + kPiece - 1) / kPiece)},
+        {"PointsAndSignsNotCounted", "-" + kFull + ".", false, static_cast<int>(kMaxResultDigits / kPiece + 1)},
+        {"Empty", "", false, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Harness h;
+        h.platform.readPiece = kPiece;
+        h.platform.clipboardText = r.clip;
+        h.replay("1 2 paste");
+        EXPECT_EQ(h.platform.piecesRead, r.piecesRead);
+        EXPECT_EQ(Messages(h), r.refused ? Lines{kPasteTooLong} : Lines{});
+        EXPECT_EQ(h.state().firstOperand.size(), r.refused ? 0 : FilterDigitsAndPoints(r.clip).size());
+    }
+}
+
+// A tape over its budget loses its oldest entries whole, says so in a
+// line of its own, and the view is told which to drop.
+TEST(Tape, EngineTrimsOldestEntriesAndTellsTheView)
+{
+    Harness h;
+    const std::string digits(kHistoryBudget / 3, '9');
+    for (const char* first : {"1", "2", "3"})
+        h.engine.PrependHistory(first + (" + 0 = " + digits));
+    const HistoryTape& tape = h.state().historyText;
+    ASSERT_EQ(tape.size(), 2u);
+    EXPECT_EQ(tape.line(0).substr(0, 4), "3 + ");
+    EXPECT_EQ(tape.line(1).substr(0, 4), "2 + ");
+    EXPECT_EQ(tape.line(1).size(), digits.size() + 8) << "an entry is never cut";
+    EXPECT_EQ(tape.removed(), 1u);
+    EXPECT_LE(tape.length(), kHistoryBudget);
+    ASSERT_EQ(h.view.historyLines.size(), 2u);
+    EXPECT_EQ(h.view.historyLines[0], tape.line(1));
+    EXPECT_EQ(h.view.historyNotice, "--- 1 older entry removed to save memory ---");
+    EXPECT_EQ(Effects(h), (Lines{"history", "history", "history", "trimmed"}));
+}
 
 }  // namespace
 }  // namespace calc::test

@@ -35,7 +35,8 @@ TEST(Format, EdgeCases)
           {"123456.", "123,456"}}},
         {"WholeNumberFormat", WholeNumberFormat,
          {{"1,234", "1234."}, {"2.4", "2."}, {"9.5", "10."}, {"-9.5", "-10."}, {"-0.4", "0."}, {"", ""},
-          {"-", "-"}, {".", "."}, {"abc", "abc"}, {"1.2.3", "1.2.3"},
+          {"-", "-"}, {".", "."}, {"abc", "abc"}, {"1.2.3", "1.2.3"}, {"--5", "--5"}, {"--.5", "--.5"},
+          {"--9.5", "--9.5"}, {"-0-5", "-0-5"},
           {std::string(40, '9') + ".5", "1" + std::string(40, '0') + "."}}},
         {"ResultText", ResultText,
          {{"36", "36."}, {"1000", "1,000."}, {"-3", "-3."}, {".5", "0.5"}, {"8.", "8"}, {"", "."},
@@ -46,6 +47,10 @@ TEST(Format, EdgeCases)
         {"ToOperand", ToOperand,
          {{"5.", "5."}, {"007", "007"}, {"-0", "-0"}, {"1,234.5", "1234.5"}, {"", "0"}, {"-.", "0"},
           {"12a4", "124"}, {"1.2.3", "1.23"}, {"-4-2", "-42"}, {"x", "0"}}},
+        {"IsDisplayString", [](std::string_view v) { return std::string(IsDisplayString(v) ? "yes" : "no"); },
+         {{"", "yes"}, {"-", "yes"}, {"0.", "yes"}, {"-1,234.5", "yes"}, {"0,001,234", "yes"}, {".5", "yes"},
+          {"123", "yes"}, {"1000", "no"}, {"1,23", "no"}, {",123", "no"}, {"1,,234", "no"}, {"1x", "no"},
+          {"-1x", "no"}, {"1.2.3", "no"}, {"--5", "no"}, {"1.2,3", "no"}, {"1,234,", "no"}}},
         {"IsZeroValue", [](std::string_view v) { return std::string(IsZeroValue(v) ? "zero" : "not zero"); },
          {{"", "zero"}, {"-0", "zero"}, {".0", "zero"}, {"0.000", "zero"}, {"-", "zero"},
           {"0.0001", "not zero"}, {"-5", "not zero"}, {"10", "not zero"}}},
@@ -74,6 +79,47 @@ TEST(HistoryTape, NewestFirstEachLineFollowedByTwoLineBreaks)
     EXPECT_EQ(t.line(2000).substr(0, 4), "0 = ");
     EXPECT_EQ(t.str().substr(0, 11), "\r\n\r\n1999 = ");
     EXPECT_EQ(t.str().size(), t.length());
+}
+
+// The budget rule: over it, the oldest entries go whole (the newest always
+// stays) and a closing line counts them; the tape's text is then within
+// the budget unless the newest line alone is over it.
+TEST(HistoryTape, BudgetRemovesOldestEntriesWhole)
+{
+    struct Row {
+        const char* name;
+        std::size_t budget;
+        std::vector<std::size_t> lineLengths;  // prepended in this order
+        std::size_t kept;                      // entries left
+        std::size_t removed;
+    };
+    const std::size_t notice = TrimNotice(1).size() + kHistorySeparator.size();
+    const std::vector<Row> rows = {
+        {"ExactlyAtBudget", 1000, std::vector<std::size_t>(10, 96), 10, 0},
+        {"OneOverTakesRoomForTheNotice", 1000, std::vector<std::size_t>(11, 96), 9, 2},
+        {"NoticeFitsBesideThem", 1000 + notice, std::vector<std::size_t>(11, 96), 10, 1},
+        {"NewestAloneOverBudgetStays", 10, {50}, 1, 0},
+        {"NewestReplacesAll", 10, {5, 5, 50}, 1, 2},
+        {"LongLineThenShortOnes", 440, {400, 10, 10, 10}, 3, 1},
+        {"EmptyLines", 100, std::vector<std::size_t>(30, 0), 12, 18},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        HistoryTape t(r.budget);
+        std::size_t removed = 0;
+        for (std::size_t i = 0; i < r.lineLengths.size(); ++i)
+            removed += t.prepend(std::string(r.lineLengths[i], 'x'));
+        EXPECT_EQ(t.size(), r.kept);
+        EXPECT_EQ(t.removed(), r.removed);
+        EXPECT_EQ(removed, r.removed);
+        EXPECT_EQ(t.str().size(), t.length());
+        EXPECT_TRUE(t.length() <= r.budget || t.size() == 1);
+        for (std::size_t i = 0; i < t.size(); ++i)
+            EXPECT_EQ(t.line(i).size(), r.lineLengths[r.lineLengths.size() - 1 - i]) << "entry " << i;
+        const std::string end = r.removed == 0 ? "" : TrimNotice(r.removed) + "\r\n\r\n";
+        EXPECT_EQ(t.str().substr(t.str().size() - end.size()), end);
+    }
+    EXPECT_EQ(TrimNotice(3), "--- 3 older entries removed to save memory ---");
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ public:
     std::string memoryCaption;
     bool memoryButtonsEnabled = false;
     bool metric = true;
-    std::vector<std::string> historyLines;  // in the order they were prepended
+    std::vector<std::string> historyLines;  // in the order they were prepended, the trimmed ones gone
+    std::string historyNotice;              // the notice closing a trimmed tape
     // What each zoom window writes back on closing (nullopt: closed in its
     // words view); with the queue empty it writes back the readout as shown.
     std::deque<std::optional<std::string>> zoomResults;
@@ -42,6 +43,12 @@ public:
     {
         historyLines.push_back(line);
         log_.push_back("history");
+    }
+    void historyTrimmed(std::size_t removed, const std::string& notice) override
+    {
+        historyLines.erase(historyLines.begin(), historyLines.begin() + static_cast<std::ptrdiff_t>(removed));
+        historyNotice = notice;
+        log_.push_back("trimmed");
     }
     std::optional<std::string> showZoom(const std::string& readout, const std::string& words) override;
 

@@ -14,6 +14,10 @@ INSTANTIATE_TEST_SUITE_P(Readout, Sequence, ::testing::Values(
     Row{"WordsOfSign", "-", {.words = "(Minus) Zero", .readoutWords = "(Minus) Zero"}},
     Row{"WordsOfLoneSign", "5 X -", {.words = "(Minus) Zero", .readoutWords = "(Minus) Zero"}},
     Row{"WordsOfNegative", "- 4 2", {.words = "(Minus) Forty Two", .readoutWords = "(Minus) Forty Two"}},
+    Row{"WordsOfLeadingZeroGroups", "0 0 0 1 2 3 4",
+        {.readout = "0,001,234", .words = "One Thousand, Two Hundred Thirty Four",
+         .readoutWords = "One Thousand, Two Hundred Thirty Four"}},
+    Row{"WordsOfZeroGroups", "clip:0000000.5 paste", {.readout = "0,000,000.5", .words = "Zero ( and 5/10's )"}},
     Row{"WordsOfZeroFraction", "1 . 0 0 0", {.words = "One ( and  )", .readoutWords = "One"}},
     // The reaction runs only when the readout text changes.
     Row{"UnchangedReadoutNoReaction", "| C", {.words = "", .readoutWords = "", .effects = Lines{}}},
@@ -32,6 +36,15 @@ INSTANTIATE_TEST_SUITE_P(Readout, Sequence, ::testing::Values(
     Row{"ZoomClosedInWordsView", "4 + 4 = wordsview zoom", {.readout = "8"}},
     Row{"ZoomEditTakenByOperator", "5 + 3 = 1 back:-0.50 zoom +",
         {.readout = "-0.5", .first = "-0.5", .pending = "+"}},
+    // Stray characters: the words spell the value the arithmetic reads.
+    Row{"ZoomStrayNegative", "5 back:-1x zoom", {.readout = "-1x", .tape = Lines{}, .words = "(Minus) One"}},
+    Row{"ZoomStrayCharacter", "5 back:1x zoom", {.readout = "1x", .words = "One", .readoutWords = "One"}},
+    Row{"ZoomStrayFraction", "5 back:1x2.5y.7 zoom",
+        {.readout = "1x2.5y.7", .words = "Twelve ( and 57/100's )", .readoutWords = "Twelve"}},
+    Row{"ZoomStrayNoDigit", "5 back:-x zoom", {.readout = "-x", .words = "Zero", .readoutWords = "Zero"}},
+    Row{"ZoomStrayThenSum", "5 back:-1x zoom + 2 =",
+        {.readout = "1.", .tape = Lines{"-1x + 2 = 1."}, .words = "One"}},
+    Row{"ZoomDoubleSignPoint", "5 back:--5 zoom .", {.readout = "--5", .words = "(Minus) Five"}},
     Row{"ZoomEditNotANumber", "5 back:12a4 zoom + 1 =",
         {.readout = "125.", .tape = Lines{"12a4 + 1 = 125."}}}),
     RowName);

@@ -69,6 +69,11 @@ public:
     void clear() override;
     void setText(const std::string& text) override;
     std::string text() override;
+    // Hands clipboardText over in pieces of readPiece characters; the
+    // pieces read are counted in piecesRead.
+    void readText(const std::function<bool(std::string_view piece)>& sink) override;
+    std::size_t readPiece = 1 << 16;
+    int piecesRead = 0;
     // Shell
     int open(const std::string& target, int showCommand, std::intptr_t ownerWindow) override;
     void run(const std::string& commandLine, int windowStyle) override;

@@ -104,6 +104,17 @@ void QtClipboard::setText(const std::string& text) { QGuiApplication::clipboard(
 
 std::string QtClipboard::text() { return QGuiApplication::clipboard()->text().toStdString(); }
 
+void QtClipboard::readText(const std::function<bool(std::string_view piece)>& sink)
+{
+    constexpr qsizetype kReadPiece = qsizetype{1} << 16;
+    const QString text = QGuiApplication::clipboard()->text();
+    for (qsizetype at = 0; at < text.size(); at += kReadPiece) {
+        const QByteArray piece = QStringView(text).mid(at, kReadPiece).toUtf8();
+        if (!sink(std::string_view(piece.constData(), static_cast<std::size_t>(piece.size()))))
+            return;
+    }
+}
+
 // ---- shell --------------------------------------------------------------
 
 bool IsOpenWithCommand(const std::string& commandLine)

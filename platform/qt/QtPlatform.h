@@ -47,6 +47,8 @@ public:
     void clear() override;
     void setText(const std::string& text) override;
     std::string text() override;
+    // Converts the text piece by piece (65,536 characters each).
+    void readText(const std::function<bool(std::string_view piece)>& sink) override;
 };
 
 // The desktop shell. On Windows open() is ShellExecuteA and run() starts the

@@ -56,7 +56,10 @@ TEST(NumberToWords, AssemblySignsZeroAndOddInput) {
          {"0", "Zero"}, {"", "Zero"}, {"000", "Zero"}, {"-0", "(Minus) Zero"}, {"-", "(Minus) Zero"},
          {"-7", "(Minus) Seven"}, {"-1,234", "(Minus) One Thousand, Two Hundred Thirty Four"},
          // odd input
-         {",,,,", "Zero"}, {",5", "Zero"}, {"0,005", "Zero"}, {"5,", "Five Thousand"},
+         // leading zero groups are skipped; only all-zero groups read "Zero"
+         {"0,001,234", "One Thousand, Two Hundred Thirty Four"}, {"000,000,000", "Zero"},
+         {"-0,000,005", "(Minus) Five"}, {"-0,000", "(Minus) Zero"},
+         {",,,,", "Zero"}, {",5", "Five"}, {"0,005", "Five"}, {"5,", "Five Thousand"},
          {"5,,7", "Five Million, Seven"}, {"abc", "Zero"}, {".", "Zero"}, {"-.", "(Minus) Zero"},
          {"--5", "(Minus) Zero"}, {" 5", "Zero"}, {"1.5", "One Hundred Five"}});
 }

@@ -62,6 +62,9 @@ INSTANTIATE_TEST_SUITE_P(Roots, Sequence, ::testing::Values(
     Row{"CubeRootBelowOne", "0 . 5 | cbrt",
         {.readout = "0.79370052", .tape = Lines{" Cube Root 0.5 = 0.79370052~"}, .words = "Zero ( and 7937/10,000's )",
          .effects = Lines{"busy", "yield", "notice", "yield", "compute", "readout", "default", "history"}}},
+    // The readout does not change; the words replace the notice all the same.
+    Row{"CubeRootOfOneKeepsReadout", "1 . cbrt",
+        {.readout = "1.", .tape = Lines{" Cube Root 1. = 1.!"}, .words = "One", .readoutWords = "One"}},
     Row{"CubeRootOfAnEighth", "0 . 1 2 5 cbrt", {.readout = "0.5", .tape = Lines{" Cube Root 0.125 = 0.5!"}}},
     Row{"CubeRootZero", "sqrt C cbrt",
         {.readout = "0.", .tape = Lines{" Cube Root 0. = 0.!", " Square Root 0. = 0.!"}, .words = "Zero"}},
@@ -86,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(FactorialLog, Sequence, ::testing::Values(
     Row{"FactorialZeroComputesNothing", "| fact",
         {.readout = "1.", .tape = Lines{"0 Factorial = 1."}, .first = "0",
          .effects = Lines{"readout", "default", "history"}}},
+    Row{"FactorialOfTwoKeepsReadout", "2 . fact",
+        {.readout = "2.", .tape = Lines{"2 Factorial = 2."}, .words = "Two", .readoutWords = "Two"}},
     Row{"FactorialZeroWithZeros", "0 0 0 fact", {.readout = "1.", .tape = Lines{"000 Factorial = 1."}}},
     Row{"FactorialNegative", "- 5 | fact",
         {.readout = "-5", .tape = Lines{}, .first = "", .messages = Lines{kFactorialNegative},

@@ -27,7 +27,7 @@ TEST(Scenario, WholeSession)
               .messages = Lines{kDivideByZero},
               .memory = "40.", .memoryButtons = true});
     h.replay("MC");
-    Check(h, {.tape = Lines{"7 / 0 = 7.", "1000000 / 8 = 125,000.", "212 X 2 = 424.", "5 Factorial = 120.",
+    Check(h, {.tape = Lines{"7 / 0 = Can't divide by zero", "1000000 / 8 = 125,000.", "212 X 2 = 424.", "5 Factorial = 120.",
                             " Square Root 16 = 4.!", "4 + 40 = 44.", "2 Squared = 4.", "36 + 4 = 40.",
                             "12 X 3 = 36."},
               .memory = "", .memoryButtons = false});

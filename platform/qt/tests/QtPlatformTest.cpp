@@ -191,5 +191,25 @@ TEST(QtServices, QtPlatformInstallsAndRemovesItsServices)
     EXPECT_EQ(clipboard().text(), "");
 }
 
+// The clipboard's text comes in UTF-8 pieces of 65,536 characters, in
+// order, and reading stops when the reader says so.
+TEST(QtServices, ClipboardReadInPieces)
+{
+    QtClipboard clip;
+    const std::string text = std::string(70000, '1') + "\xc2\xb0" + std::string(70000, '2');
+    clip.setText(text);
+    for (const int stopAfter : {1, 2, 3}) {
+        std::string read;
+        int pieces = 0;
+        clip.readText([&](std::string_view piece) {
+            read += piece;
+            return ++pieces < stopAfter;
+        });
+        EXPECT_EQ(pieces, stopAfter);
+        EXPECT_EQ(read, text.substr(0, std::min<std::size_t>(text.size(), 65536u * stopAfter + (stopAfter > 1))));
+    }
+    clip.clear();
+}
+
 }  // namespace
 }  // namespace platform::qt
