@@ -480,7 +480,7 @@ void NumberView::selectAll()
     viewport()->update();
 }
 
-void NumberView::copy() const
+void NumberView::copy()
 {
     if (hasSelection())
         QGuiApplication::clipboard()->setText(selectedText());
@@ -671,32 +671,23 @@ void NumberView::contextMenuEvent(QContextMenuEvent* event)
 
 void NumberView::keyPressEvent(QKeyEvent* event)
 {
-    if (event == QKeySequence::SelectAll) {
-        selectAll();
-        return;
-    }
-    if (event == QKeySequence::Copy) {
-        copy();
-        return;
+    const struct {
+        QKeySequence::StandardKey key;
+        bool editorOnly;
+        void (NumberView::*run)();
+    } commands[] = {
+        {QKeySequence::SelectAll, false, &NumberView::selectAll}, {QKeySequence::Copy, false, &NumberView::copy},
+        {QKeySequence::Cut, true, &NumberView::cut},              {QKeySequence::Paste, true, &NumberView::paste},
+        {QKeySequence::Undo, true, &NumberView::undo},            {QKeySequence::Redo, true, &NumberView::redo},
+    };
+    for (const auto& c : commands) {
+        if (event == c.key && (kind_ == Editor || !c.editorOnly)) {
+            (this->*c.run)();
+            return;
+        }
     }
     if (kind_ != Editor) {
         QAbstractScrollArea::keyPressEvent(event);  // the scroll keys
-        return;
-    }
-    if (event == QKeySequence::Cut) {
-        cut();
-        return;
-    }
-    if (event == QKeySequence::Paste) {
-        paste();
-        return;
-    }
-    if (event == QKeySequence::Undo) {
-        undo();
-        return;
-    }
-    if (event == QKeySequence::Redo) {
-        redo();
         return;
     }
     switch (event->key()) {

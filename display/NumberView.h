@@ -86,7 +86,7 @@ public:
 
 public slots:
     void selectAll();
-    void copy() const;
+    void copy();
     // Editor only.
     void cut();
     void paste();
