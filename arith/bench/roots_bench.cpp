@@ -1,42 +1,53 @@
-// Roots, factorial, logarithm and the first (computing) call of pi.
+// Roots, logarithm, factorial and the first (computing) call of pi.
 //
-//   build/roots/arith/roots_bench --benchmark_min_time=0.2
+//   build/rel/arith/roots_bench --benchmark_filter='Root|Log'
+//
+// The square and cube roots of whole numbers of 10^3 .. 10^6 digits and the
+// logarithm of a 10^6-digit number take the same operands as
+// roots_gmp_ref.c (roots_inputs.h); arith/bench/roots_compare.sh sets the two
+// side by side.
 #include "arith/BigArithmetic.h"
+
+#include "arith/bench/roots_inputs.h"
 
 #include <benchmark/benchmark.h>
 
-#include <random>
+#include <cstdlib>
 #include <string>
 
 namespace {
 
-// A fixed pseudo-random whole number of the given length, first digit 1-9.
-std::string number(int digits, unsigned seed)
+std::string number(std::int64_t digits, std::uint64_t seed)
 {
-    std::mt19937 gen(seed);
-    std::uniform_int_distribution<int> digit(0, 9);
-    std::string s(1, static_cast<char>('1' + digit(gen) % 9));
-    while (static_cast<int>(s.size()) < digits)
-        s += static_cast<char>('0' + digit(gen));
-    return s;
+    char* s = roots_number(static_cast<std::size_t>(digits), seed);
+    std::string text(s);
+    std::free(s);
+    return text;
 }
 
 void BM_SquareRoot(benchmark::State& state)
 {
-    const std::string x = number(static_cast<int>(state.range(0)), 1);
+    const std::string x = number(state.range(0), ROOTS_SEED_SQRT);
     for (auto _ : state)
         benchmark::DoNotOptimize(arith::BigSquareRoot(x, "0.0001"));
 }
-BENCHMARK(BM_SquareRoot)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SquareRoot)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
 
 void BM_CubeRoot(benchmark::State& state)
 {
-    const std::string x = number(static_cast<int>(state.range(0)), 2);
+    const std::string x = number(state.range(0), ROOTS_SEED_CBRT);
     for (auto _ : state)
         benchmark::DoNotOptimize(arith::BigCubeRoot(x, "0.0001"));
 }
-// 31 and 300 digits, and more lengths to show how the time grows.
-BENCHMARK(BM_CubeRoot)->Arg(31)->Arg(100)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CubeRoot)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
+
+void BM_Log(benchmark::State& state)
+{
+    const std::string x = number(state.range(0), ROOTS_SEED_LOG);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(arith::BigLog(x, "10"));
+}
+BENCHMARK(BM_Log)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_Factorial(benchmark::State& state)
 {
@@ -46,14 +57,6 @@ void BM_Factorial(benchmark::State& state)
 }
 // 1,000,000 is the largest number the procedure accepts.
 BENCHMARK(BM_Factorial)->Arg(1000)->Arg(9999)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-
-void BM_Log(benchmark::State& state)
-{
-    const std::string x = number(static_cast<int>(state.range(0)), 3);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(arith::BigLog(x, "10"));
-}
-BENCHMARK(BM_Log)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // Pi is computed on the first call only; one iteration measures exactly that.
 void BM_PiFirstCall(benchmark::State& state)

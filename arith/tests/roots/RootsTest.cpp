@@ -1,6 +1,7 @@
 // Point shifts, the cut to 8 decimals, square and cube roots, the logarithm,
 // the factorial, pi and e: one table row per case, refused input with its
-// message.
+// message. The root and log values were checked with Python (math.isqrt, an
+// integer cube root, decimal).
 #include "arith/BigArithmetic.h"
 #include "arith/tests/TestSupport.h"
 #include "platform/fake/FakePlatform.h"
@@ -22,6 +23,7 @@ using arith_test::kPi23;
 const std::string kNaN = "Invalid input!   Not a number.";
 const std::string kNegRoot = "Invalid input!   Can't do root operations on Negative numbers";
 const std::string kNegLog = "Invalid input!   Can't do log operations on Negative numbers";
+const std::string kZeroLog = "Invalid input!   Can't do log operations on zero";
 const std::string kBase = "Invalid input!   The base of a logarithm must be greater than 1";
 const std::string kFact = "Invalid input!\r\n\r\n";
 const std::string kFactLimit = kFact + "Factorials are limited to numbers up to 1,000,000";
@@ -81,26 +83,30 @@ TEST(PointShifts, MoveThePointByTextAndCutToEightDecimals)
            {"cut", "99.999999999", "", "99.99999999"}});
 }
 
-TEST(Roots, GiveTheIteratesStop)
+TEST(Roots, AreTruncatedToEightDecimalsExactly)
 {
     check({{"sqrt", "16", "0.0001", "4"},   {"sqrt", "100", "0.0001", "10"}, {"sqrt", "0.25", "0.0001", ".5"},
            {"sqrt", "2", "0.0001", "1.41421356"}, {"sqrt", "1", "0.0001", "1"},
-           {"sqrt", "16", "7.5", "5.19117647"},  // first step 16 -> 8.5: equal does not stop
-           {"sqrt", "16", "7.50000001", "8.5"},
+           {"sqrt", "3", "0.0001", "1.7320508"},  // 1.73205080|75...: truncated, then the zero trimmed
+           {"sqrt", "25.1", "0.0001", "5.00999001"},
+           {"sqrt", ".0000000000001", "0.0001", ".00000031"},  // below one: 3.16... x 10^-7
+           {"sqrt", "0.0000000000000099", "0.0001", ".00000009"},
+           {"sqrt", "0.00000000000000000001", "0.0001", "0"},  // the root cuts to 0
+           {"sqrt", "0.0000000000000001", "0.0001", ".00000001"},  // exactly 10^-8
            {"sqrt", "0", "0.0001", "0"},    {"sqrt", "-0", "0.0001", "0"},   {"sqrt", "0.000", "0.0001", "0"},
-           {"sqrt", "2", "0", "1.41421356"}, {"sqrt", "2", "-1", "1.41421356"},  // no tolerance: the fixed point
-           {"sqrt", "0.0000000000000099", "0", ".00000009"},  // iterates 9, 10, 9, ... (x 10^-8)
-           {"sqrt", "0.0000000000000099", "0.00000001", ".00000009"},
-           {"sqrt", "0.00000000000000000001", "0.000000001", "0"},  // the guess cuts to 0
+           {"sqrt", "99999999999999999999", "0.0001", "9999999999.99999999"},  // 10^20 - 1
+           {"sqrt", "10000000000000000000000000000000000000000", "0.0001", "100000000000000000000"},
            {"cbrt", "27", "0.0001", "3"},   {"cbrt", "8", "0.0001", "2"},    {"cbrt", "1000", "0.0001", "10"},
-           {"cbrt", "1", "0.0001", "1"},    {"cbrt", "8", "0", "2"},
-           {"cbrt", "27", "8.66666666", "6.54075835"},  // first step 1 -> 9.66666666
-           {"cbrt", "27", "8.66666667", "9.66666666"},
+           {"cbrt", "1", "0.0001", "1"},    {"cbrt", "2", "0.0001", "1.25992104"},
+           {"cbrt", "4.87", "0.0001", "1.69502582"},
            {"cbrt", "1000000000000000000000000000000", "0.0001", "10000000000"},
+           {"cbrt", "999999999999999999999999999999", "0.0001", "9999999999.99999999"},
            {"cbrt", "0", "0.0001", "0"},    {"cbrt", "-27", "0.0001", "-3"},  // odd root: the sign carries over
-           {"cbrt", "0.001", "0.0001", ".1"},  // below one: scaled by 1000^k
+           {"cbrt", "-2", "0.0001", "-1.25992104"},  // toward zero
+           {"cbrt", "0.001", "0.0001", ".1"}, {"cbrt", "0.5", "0.0001", ".79370052"},
            {"cbrt", "0.000001", "0.0001", ".01"}, {"cbrt", "-0.000000001", "0.0001", "-.001"},
            {"cbrt", "0.0000000000000000000000001", "0.0001", "0"},  // root below 10^-8
+           {"cbrt", "-0.0000000000000000000000001", "0.0001", "0"},  // never "-0"
            // "" is what an earlier division by zero left; it has been reported.
            {"sqrt", "", "0.0001", ""},      {"cbrt", "", "0.0001", ""},
            {"sqrt", "-4", "0.0001", "", kNegRoot}, {"sqrt", "-.5", "0.0001", "", kNegRoot},
@@ -110,25 +116,52 @@ TEST(Roots, GiveTheIteratesStop)
            {"cbrt", "8", "x", "", kNaN}});
 }
 
-TEST(Log, GivesTheBinaryPlacesCutTo22Characters)
+// The tolerance is read but no longer changes the result.
+TEST(Roots, TheToleranceChangesNothing)
 {
-    check({{"log", "1000", "10", "3"},  // squarings of 1 never reach 10
-           {"log", "10", "10", "1"},    {"log", "1", "10", "0"},    {"log", "0.5", "10", "0"},  // below one: nothing added
-           {"log", "0", "10", "0"},     {"log", "-0", "10", "0"},   {"log", "2", "10", "0.30102999566398119454"},
-           {"log", "0010.50", "10", "1.02118929906993807267"},  // leading and trailing zeros
-           {"log", "123.000", "010.0", "2.08990511143939793146"}, {"log", "8", "2", "3"}, {"log", "9", "3", "2"},
-           // A base longer than ten digits: squares of 24 digits keep their whole
-           // part through the cut (log to 10^12 of 5 x 10^11 is 0.974914167028...).
-           {"log", "500000000000", "1000000000000", "0.97491416702800156625"},
+    for (const char* tolerance : {"0.0001", "0", "-1", "7.5", "1000", "0.00000001", "", "."}) {
+        check({{"sqrt", "16", tolerance, "4"},          {"sqrt", "2", tolerance, "1.41421356"},
+               {"sqrt", "0.0000000000000099", tolerance, ".00000009"},
+               {"cbrt", "27", tolerance, "3"},          {"cbrt", "2", tolerance, "1.25992104"},
+               {"cbrt", "-0.5", tolerance, "-.79370052"}});
+    }
+}
+
+TEST(Log, ShowsOnlyRightDigits)
+{
+    check({{"log", "1000", "10", "3"},  {"log", "10", "10", "1"},    {"log", "1", "10", "0"},
+           {"log", ".001", "10", "-3"}, {"log", "0.1", "10", "-1"},  {"log", "1000.000", "010", "3"},
+           {"log", "2", "10", "0.30102999566398119521"},  // 22 characters, truncated
+           {"log", "0.5", "10", "-0.3010299956639811952"},  // the "-" counts
+           {"log", "0010.50", "10", "1.02118929906993807279"},  // leading and trailing zeros
+           {"log", "123.000", "010.0", "2.08990511143939793180"},
+           {"log", "1001", "10", "3.00043407747931864066"}, {"log", "999", "10", "2.99956548822598230869"},
+           {"log", "0.9999999999", "10", "-0.0000000000434294481"},
+           // Other bases: exact powers and other rational values are exact.
+           {"log", "8", "2", "3"},      {"log", "9", "3", "2"},      {"log", "0.125", "2", "-3"},
+           {"log", "8", "4", "1.5"},    {"log", "2", "16", "0.25"},  {"log", "2", "8", "0.33333333333333333333"},
+           {"log", "3", "2", "1.58496250072115618145"},
+           // log to 10^12 of 5 x 10^11 is 0.974914167028001567063...
+           {"log", "500000000000", "1000000000000", "0.97491416702800156706"},
            {"log", "", "10", ""},
-           {"log", "-5", "10", "", kNegLog}, {"log", "100", "1", "", kBase},   {"log", "100", "1.000", "", kBase},
-           {"log", "100", "0.5", "", kBase}, {"log", "100", "0", "", kBase},   {"log", "100", "-10", "", kBase},
-           {"log", "100", "", "", kBase},    {"log", "12x", "10", "", kNaN},   {"log", "100", "ten", "", kNaN}});
-    // 3^k for k = 1..127 and then some: every division by 3 would double the
-    // places of the working value; the cut keeps it bounded.
-    const std::string r = BigLog("1" + std::string(60, '0'), "3");
-    EXPECT_EQ(r.substr(0, 14), "125.7541964573");  // log3(10^60) = 125.754196457363...
-    EXPECT_LE(r.size(), 22u);
+           {"log", "-5", "10", "", kNegLog},  {"log", "-.5", "10", "", kNegLog},
+           {"log", "0", "10", "", kZeroLog},  {"log", "-0", "10", "", kZeroLog}, {"log", "0.000", "2", "", kZeroLog},
+           {"log", "100", "1", "", kBase},    {"log", "100", "1.000", "", kBase},
+           {"log", "100", "0.5", "", kBase},  {"log", "100", "0", "", kBase},   {"log", "100", "-10", "", kBase},
+           {"log", "100", "", "", kBase},     {"log", "12x", "10", "", kNaN},   {"log", "100", "ten", "", kNaN}});
+    EXPECT_EQ(BigLog("1" + std::string(60, '0'), "3"), "125.754196457363076257");  // log3(10^60)
+}
+
+// A million digits: the leading digits and the length decide the result.
+TEST(Log, OfAMillionDigits)
+{
+    platform::FakePlatform fake;
+    EXPECT_EQ(BigLog("1" + std::string(999999, '0'), "10"), "999999");
+    EXPECT_EQ(BigLog("1" + std::string(999998, '0') + "1", "10"), "999999.000000000000000");
+    EXPECT_EQ(BigLog(std::string(1000000, '9'), "10"), "999999.999999999999999");
+    EXPECT_EQ(BigLog("." + std::string(999999, '0') + "1", "10"), "-1000000");
+    EXPECT_EQ(BigLog("2" + std::string(999999, '0'), "10"), "999999.301029995663981");
+    EXPECT_TRUE(fake.messages.empty());
 }
 
 TEST(Factorial, IsTheExactProduct)
