@@ -11,10 +11,10 @@ const std::string kTooLong = "Megatally|Exclamation|OK|This result would have mo
                              "too long to compute and show.";
 const std::string kPasteTooLong =
     "Megatally|Exclamation|OK|The clipboard holds a number of more than 16,777,216 digits: too long to show.";
-const std::string kHalf(kMaxResultDigits / 2, '7');  // a product of two of these is just within the bound
+const std::string kHalf = Run(kMaxResultDigits / 2, '7');  // a product of two of these is just within the bound
 // Long enough for its readout to be formatted and spelled on the worker.
-const std::string kLong(kLongText + 1, '4');
-const std::string kFull(kMaxResultDigits, '3');      // a number at the bound
+const std::string kLong = Run(kLongText + 1, '4');
+const std::string kFull = Run(kMaxResultDigits, '3');      // a number at the bound
 // Half the bound's digits as a fraction below one: dividing it gives
 // 2 x kHalf + 10 places.
 const std::string kHalfFraction = "0." + kHalf;
@@ -60,9 +60,9 @@ INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
     UnchangedRow{"PowerFarOverBound", "2 pow 1000000000000", "=", kTooLong},
     UnchangedRow{"ProductOverBound", "clip:" + kHalf + " paste X clip:" + kHalf + "1 paste", "=", kTooLong},
     UnchangedRow{"SquareOverBound", "clip:" + kHalf + "1 paste", "sq", kTooLong},
-    UnchangedRow{"CubeOverBound", "clip:" + std::string(kMaxResultDigits / 3 + 1, '3') + " paste", "cube",
+    UnchangedRow{"CubeOverBound", "clip:" + Run(kMaxResultDigits / 3 + 1, '3') + " paste", "cube",
                  kTooLong},
-    UnchangedRow{"PasteOverBound", "1 2 clip:" + std::string(kMaxResultDigits + 1, '1'), "paste",
+    UnchangedRow{"PasteOverBound", "1 2 clip:" + Run(kMaxResultDigits + 1, '1'), "paste",
                  kPasteTooLong},
     // Every operation that can pass the bound, refused at it. A remainder
     // is never longer than its operands, which are within the bound.
@@ -124,12 +124,13 @@ TEST(Paste, MeasuredWhileReading)
         bool refused;
         int piecesRead;
     };
-    const std::string grouped = AddCommas(kFull);
+    const std::string full = ExpandRuns(kFull);
+    const std::string grouped = AddCommas(full);
     const std::vector<Row> rows = {
-        {"OneOverStopsAtOnce", kFull + "1" + std::string(3 * kPiece, '1'), true,
+        {"OneOverStopsAtOnce", full + "1" + std::string(3 * kPiece, '1'), true,
          static_cast<int>(kMaxResultDigits / kPiece + 1)},
         {"GroupedAtBoundAccepted", grouped, false, static_cast<int>((grouped.size() + kPiece - 1) / kPiece)},
-        {"PointsAndSignsNotCounted", "-" + kFull + ".", false, static_cast<int>(kMaxResultDigits / kPiece + 1)},
+        {"PointsAndSignsNotCounted", "-" + full + ".", false, static_cast<int>(kMaxResultDigits / kPiece + 1)},
         {"Empty", "", false, 0},
     };
     for (const Row& r : rows) {

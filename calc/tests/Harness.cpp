@@ -54,6 +54,7 @@ void Harness::replay(const std::string& sequence)
     std::istringstream in(sequence);
     std::string w;
     while (in >> w) {
+        w = ExpandRuns(w);
         const auto op = operators.find(w);
         const auto button = buttons.find(w);
         if (op != operators.end()) {
@@ -80,6 +81,25 @@ void Harness::replay(const std::string& sequence)
             ADD_FAILURE() << "unknown word in sequence: " << w;
         }
     }
+}
+
+std::string Run(std::size_t n, char c) { return "{" + std::to_string(n) + "*" + c + "}"; }
+
+std::string ExpandRuns(const std::string& text)
+{
+    std::string out;
+    std::size_t at = 0;
+    for (std::size_t open; (open = text.find('{', at)) != std::string::npos;) {
+        const std::size_t star = text.find('*', open);
+        const std::size_t close = text.find('}', open);
+        if (star == std::string::npos || close != star + 2)
+            break;
+        out.append(text, at, open - at);
+        out.append(std::stoull(text.substr(open + 1, star - open - 1)), text[star + 1]);
+        at = close + 1;
+    }
+    out.append(text, at, std::string::npos);
+    return out;
 }
 
 Lines Effects(const Harness& h)

@@ -92,6 +92,11 @@ struct Harness {
 // The log since the last "|", reduced to: busy default yield compute focus
 // readout history zoom:<readout>|<words> clipboard:<clear|set>
 // message:<title> notice ("This could take a while") and "pi notice".
+// Sequences name very long numbers as runs, "{N*c}" for N copies of the
+// character c, so that tables of them cost nothing until a test replays them.
+std::string Run(std::size_t n, char c);
+std::string ExpandRuns(const std::string& text);
+
 Lines Effects(const Harness& h);
 
 // Every message shown, as "title|icon|buttons|text".
