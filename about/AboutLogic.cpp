@@ -11,8 +11,8 @@ const char* const kCrLf = "\r\n";
 
 std::string VersionLine(const platform::AppInfo& info)
 {
-    return "Version " + std::to_string(info.major) + "." + std::to_string(info.minor) + "."
-           + std::to_string(info.revision);
+    return "Version " + std::to_string(info.major) + "." + std::to_string(info.minor) + "." +
+           std::to_string(info.revision);
 }
 
 std::string StringTheoryText()
@@ -49,13 +49,9 @@ void LoadAbout(AboutState& s, const platform::AppInfo& info, double calcLeft, do
     s.explanation = StringTheoryText();
 }
 
-void ToggleHeight(AboutState& s)
-{
-    s.height = s.height != kShortHeight ? kShortHeight : kTallHeight;
-}
+void ToggleHeight(AboutState& s) { s.height = s.height != kShortHeight ? kShortHeight : kTallHeight; }
 
-Boolean GetKeyValue(platform::Registry::Key& keyRoot, std::string& keyName, std::string& subKeyRef,
-                    std::string& keyVal)
+Boolean GetKeyValue(platform::Registry::Key& keyRoot, std::string& keyName, std::string& subKeyRef, std::string& keyVal)
 {
     auto& reg = platform::registry();
     platform::Registry::Key key = 0;

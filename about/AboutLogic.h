@@ -34,17 +34,17 @@ struct AboutState {
     double width = kClientWidth + kFrameWidth;
     double height = kShortHeight;
     std::string title = "Application Title";  // lblTitle
-    std::string title1;                        // lblTitle1
-    std::string appNameAlternate;              // lblAppNameAtternate
-    std::string version = "Version";           // lblVersion
-    std::string explanation;                   // txtStringTheory, CR LF line breaks
+    std::string title1;                       // lblTitle1
+    std::string appNameAlternate;             // lblAppNameAtternate
+    std::string version = "Version";          // lblVersion
+    std::string explanation;                  // txtStringTheory, CR LF line breaks
 };
 
 // The window caption, titles, description and version lines, the
 // explanation text, and the position centred over the calculator window
 // (whose outer position and size are given in twips).
-void LoadAbout(AboutState& state, const platform::AppInfo& info, double calcLeft, double calcTop,
-               double calcWidth, double calcHeight);
+void LoadAbout(AboutState& state, const platform::AppInfo& info, double calcLeft, double calcTop, double calcWidth,
+               double calcHeight);
 
 // The "String Theory??" button: 4755 <-> 8295 twips.
 void ToggleHeight(AboutState& state);

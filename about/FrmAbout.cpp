@@ -68,8 +68,8 @@ FrmAbout::FrmAbout(QWidget* calcWindow) : QDialog(calcWindow), calcWindow_(calcW
         calc = calcWindow_->frameGeometry();
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         calc = screen->availableGeometry();
-    LoadAbout(state_, platform::appInfo(), PxToTwips(calc.x(), d), PxToTwips(calc.y(), d),
-              PxToTwips(calc.width(), d), PxToTwips(calc.height(), d));
+    LoadAbout(state_, platform::appInfo(), PxToTwips(calc.x(), d), PxToTwips(calc.y(), d), PxToTwips(calc.width(), d),
+              PxToTwips(calc.height(), d));
     applyState();
 }
 

@@ -144,7 +144,8 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(*this, worker_)
         // A close asked for during the work happens once the engine has put
         // its state back and the command has returned.
         if (closeAfterWork_)
-            QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { close(); }, Qt::QueuedConnection);
     };
     qApp->installEventFilter(this);
     Form_Load();
@@ -223,14 +224,13 @@ QWidget* FrmCalc::buildMemory()
 void FrmCalc::buildTabOrder()
 {
     static constexpr const char* order[] = {
-        "cmdSetFocus", "cmdMemStore", "cmdMemRecall", "cmdMemClear", "cmdMemAdd", "cmdMemSub",
-        "Cancel", "CancelEntry", "Percent", "Operator0", "Number7", "Number8", "Number9", "Operator2",
-        "Number4", "Number5", "Number6", "Operator3", "Number1", "Number2", "Number3", "Operator1",
-        "Number0", "Decimal", "Operator4",
-        "cmdSquare", "cmdCube", "cmdSquareRoot", "cmdCubeRoot", "cmdToPowerOf", "cmdFactorial",
-        "cmdMod", "cmdLog", "cmdPi", "cmdEulers", "cmdPaste",
-        "cmdMmToIn", "cmdCmToFt", "cmdMtToYd", "CmdKmToMile", "cmdMlToOz", "cmdLitToQt", "cmdLitToGal",
-        "cmdLitToCuIn", "cmdGmToOZ", "cmdKgToLb", "cmdCToF", "optDirection", "Option1",
+        "cmdSetFocus", "cmdMemStore",  "cmdMemRecall", "cmdMemClear", "cmdMemAdd",   "cmdMemSub",    "Cancel",
+        "CancelEntry", "Percent",      "Operator0",    "Number7",     "Number8",     "Number9",      "Operator2",
+        "Number4",     "Number5",      "Number6",      "Operator3",   "Number1",     "Number2",      "Number3",
+        "Operator1",   "Number0",      "Decimal",      "Operator4",   "cmdSquare",   "cmdCube",      "cmdSquareRoot",
+        "cmdCubeRoot", "cmdToPowerOf", "cmdFactorial", "cmdMod",      "cmdLog",      "cmdPi",        "cmdEulers",
+        "cmdPaste",    "cmdMmToIn",    "cmdCmToFt",    "cmdMtToYd",   "CmdKmToMile", "cmdMlToOz",    "cmdLitToQt",
+        "cmdLitToGal", "cmdLitToCuIn", "cmdGmToOZ",    "cmdKgToLb",   "cmdCToF",     "optDirection", "Option1",
     };
     QWidget* previous = nullptr;
     for (const char* name : order) {
@@ -258,9 +258,11 @@ QWidget* FrmCalc::buildKeypad()
     }
     for (int i = 0; i < 5; ++i) {
         const QByteArray name = "Operator" + QByteArray::number(i);
-        QPushButton* b = button(name.constData(), QString::fromUtf8(calc::kOperatorCaptions[static_cast<std::size_t>(i)].data(),
-                                                                    static_cast<int>(calc::kOperatorCaptions[static_cast<std::size_t>(i)].size())),
-                                pad);
+        QPushButton* b =
+            button(name.constData(),
+                   QString::fromUtf8(calc::kOperatorCaptions[static_cast<std::size_t>(i)].data(),
+                                     static_cast<int>(calc::kOperatorCaptions[static_cast<std::size_t>(i)].size())),
+                   pad);
         b->setProperty("index", i);
         connect(b, &QPushButton::clicked, this, [this, i] { engine_.Operator_Click(i); });
         operator_[static_cast<std::size_t>(i)] = b;
@@ -342,8 +344,7 @@ QWidget* FrmCalc::buildFunctions()
         if (std::string_view(b.name) == "cmdPaste") {
             p->setFixedWidth(2 * 58 + grid->horizontalSpacing());
             grid->addWidget(p, row, col, 1, 2);
-        }
-        else
+        } else
             grid->addWidget(p, row, col);
         ++i;
     }
@@ -566,10 +567,8 @@ bool FrmCalc::inputDuringWork(QObject* watched, QEvent* event)
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
-    case QEvent::InputMethod:
-        break;
-    default:
-        return false;
+    case QEvent::InputMethod: break;
+    default: return false;
     }
     // Widgets get the input itself; shortcuts go to actions. Other objects
     // (the native window) pass it on to the widgets.
@@ -632,9 +631,7 @@ bool FrmCalc::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Escape:
         cancelEntry_->click();  // CE is the window's cancel button
         return true;
-    case Qt::Key_Backspace:
-        engine_.KeyBackspace();
-        return true;
+    case Qt::Key_Backspace: engine_.KeyBackspace(); return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (auto* b = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
@@ -643,8 +640,7 @@ bool FrmCalc::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         return false;
-    default:
-        break;
+    default: break;
     }
     const QString text = key->text();
     if (text.size() != 1 || text[0].unicode() > 0x7F)

@@ -63,8 +63,7 @@ private:
     void readoutChanged(std::string readoutText) override;
     void historyPrepended(std::string line) override;
     void historyTrimmed(std::size_t removed, const std::string& notice) override;
-    std::optional<std::string> showZoom(const std::string& readoutText,
-                                        const std::string& readoutWords) override;
+    std::optional<std::string> showZoom(const std::string& readoutText, const std::string& readoutWords) override;
 
     void Form_Load();
     void buildMenus();

@@ -14,7 +14,8 @@ constexpr char16_t kEllipsis = u'\u2026';
 
 std::size_t digitCount(std::string_view value)
 {
-    return static_cast<std::size_t>(std::count_if(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }));
+    return static_cast<std::size_t>(
+        std::count_if(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }));
 }
 
 // The lines of s from line first (of kTipLine characters) up to line end.

@@ -13,8 +13,8 @@ inline constexpr const char* kInitialTitle = "Calculator for Large Numbers";
 // "Calculator for Large Numbers (Ver 1.2.27)" for version 1.2 revision 27.
 inline std::string WindowTitle(const platform::AppInfo& info)
 {
-    return std::string(kInitialTitle) + " (Ver " + std::to_string(info.major) + "." + std::to_string(info.minor)
-           + "." + std::to_string(info.revision) + ")";
+    return std::string(kInitialTitle) + " (Ver " + std::to_string(info.major) + "." + std::to_string(info.minor) + "." +
+           std::to_string(info.revision) + ")";
 }
 
 }  // namespace app

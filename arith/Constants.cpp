@@ -36,10 +36,7 @@ std::string floorDivide(const std::string& a, const std::string& b)
     return whole.empty() ? "0" : whole;
 }
 
-bool greaterThan(std::string a, std::string b)
-{
-    return BigGreaterThan(a, b) != kFalse;
-}
+bool greaterThan(std::string a, std::string b) { return BigGreaterThan(a, b) != kFalse; }
 
 // The result, written once under the lock and never changed afterwards.
 std::mutex piMutex;
@@ -185,7 +182,10 @@ Int add(const Int& a, const Int& b)
     return make(detail::subtractLimbs(b.mag, a.mag), b.negative);
 }
 
-Int mul(const Int& a, const Int& b) { return make(detail::multiplyLimbVectors(a.mag, b.mag), a.negative != b.negative); }
+Int mul(const Int& a, const Int& b)
+{
+    return make(detail::multiplyLimbVectors(a.mag, b.mag), a.negative != b.negative);
+}
 
 int compare(const Int& a, const Int& b)
 {
@@ -310,8 +310,8 @@ Magnitude magnitudeOf(std::string_view x)
     const std::size_t last = x.find_last_not_of("0.");
     Magnitude r;
     // The exponent of the first significant digit.
-    r.exponent = first < point ? static_cast<std::int64_t>(point - first) - 1
-                               : -static_cast<std::int64_t>(first - point);
+    r.exponent =
+        first < point ? static_cast<std::int64_t>(point - first) - 1 : -static_cast<std::int64_t>(first - point);
     r.significant = x.substr(first, last + 1 - first);
     r.digits = r.significant.size() - (first < point && point < last ? 1 : 0);
     return r;
@@ -514,7 +514,7 @@ std::string BigLog(const std::string& x, const std::string& base)
     const bool ten = bm.digits == 1 && bm.significant == "1" && bm.exponent == 1;
     if (xm.digits == 1 && xm.significant == "1" && (ten || xm.exponent == 0))
         return std::to_string(xm.exponent);  // a power of ten; log 1 = 0 to any base
-    const bool negative = xm.exponent < 0;  // x < 1 (m >= 1, so x >= 1 exactly when E >= 0)
+    const bool negative = xm.exponent < 0;   // x < 1 (m >= 1, so x >= 1 exactly when E >= 0)
 
     std::size_t w = 48 + std::to_string(xm.exponent).size() + std::to_string(bm.exponent).size();
     for (;;) {

@@ -2,8 +2,8 @@
 // integer parts.
 #include "arith/BigArithmetic.h"
 
-#include "arith/detail/LimbOps.h"
 #include "arith/Messages.h"
+#include "arith/detail/LimbOps.h"
 
 #include <algorithm>
 #include <climits>

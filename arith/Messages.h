@@ -32,24 +32,24 @@ inline constexpr Message kPowerTooLarge{
 
 // Square and cube roots.
 inline constexpr Message kRootNotANumber{"Invalid input!   Not a number.", kSorryTitle, Icon::Critical};
-inline constexpr Message kRootNegative{"Invalid input!   Can't do root operations on Negative numbers",
-                                       kSorryTitle, Icon::Critical};
+inline constexpr Message kRootNegative{"Invalid input!   Can't do root operations on Negative numbers", kSorryTitle,
+                                       Icon::Critical};
 
 // Factorial.
 inline constexpr Message kFactorialNotANumber{"Invalid input!\r\n\r\nNot a number.", kSorryTitle, Icon::Critical};
-inline constexpr Message kFactorialNegative{
-    "Invalid input!\r\n\r\nCan't do Factorial operations on Negative numbers", kSorryTitle, Icon::Critical};
+inline constexpr Message kFactorialNegative{"Invalid input!\r\n\r\nCan't do Factorial operations on Negative numbers",
+                                            kSorryTitle, Icon::Critical};
 inline constexpr Message kFactorialFraction{"Invalid input!\r\n\r\nCan't do Factorial operations on fractions",
                                             kSorryTitle, Icon::Critical};
-inline constexpr Message kFactorialTooLarge{
-    "Invalid input!\r\n\r\nFactorials are limited to numbers up to 1,000,000", kSorryTitle, Icon::Critical};
+inline constexpr Message kFactorialTooLarge{"Invalid input!\r\n\r\nFactorials are limited to numbers up to 1,000,000",
+                                            kSorryTitle, Icon::Critical};
 
 // Logarithm.
 inline constexpr Message kLogNotANumber = kRootNotANumber;
 inline constexpr Message kLogNegative{"Invalid input!   Can't do log operations on Negative numbers", kSorryTitle,
                                       Icon::Critical};
-inline constexpr Message kLogBadBase{"Invalid input!   The base of a logarithm must be greater than 1",
-                                     kSorryTitle, Icon::Critical};
+inline constexpr Message kLogBadBase{"Invalid input!   The base of a logarithm must be greater than 1", kSorryTitle,
+                                     Icon::Critical};
 
 }  // namespace messages
 

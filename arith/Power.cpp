@@ -2,9 +2,9 @@
 #include "arith/BigArithmetic.h"
 
 #include "arith/Cancel.h"
+#include "arith/Messages.h"
 #include "arith/detail/LimbOps.h"
 #include "arith/detail/Limits.h"
-#include "arith/Messages.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -129,8 +129,7 @@ std::string BigPower(std::string base, std::string exponent)
                 return "0";
             }
             const auto count = static_cast<std::uint64_t>(n);
-            power = detail::formatDecimal(negative, powerOf(x.mag, count),
-                                          static_cast<std::size_t>(count) * x.scale);
+            power = detail::formatDecimal(negative, powerOf(x.mag, count), static_cast<std::size_t>(count) * x.scale);
         }
     }
     if (!reciprocal)

@@ -116,10 +116,7 @@ std::string ShiftPointLeft(std::string s, int n)
     return StripLeadingZeros(std::move(result));
 }
 
-std::string TruncateTo8(std::string g)
-{
-    return ShiftPointLeft(IntegerPart(ShiftPointRight(std::move(g), 8)), 8);
-}
+std::string TruncateTo8(std::string g) { return ShiftPointLeft(IntegerPart(ShiftPointRight(std::move(g), 8)), 8); }
 
 // ---- roots -----------------------------------------------------------------
 

@@ -20,12 +20,12 @@ using platform::kFalse;
 using platform::kTrue;
 
 // Values of CalcState::lastInput (compared exactly; "Ops" and "OPS" differ).
-inline constexpr const char* kInputNone = "NONE";     // nothing entered since start-up or C
-inline constexpr const char* kInputNumber = "NUMS";   // a number is being typed or was placed
-inline constexpr const char* kInputOperator = "OPS";  // an operator button was taken
-inline constexpr const char* kInputCommand = "Ops";   // percent, mod or power set the operator
-inline constexpr const char* kInputSign = "NEG";      // "-" taken as a sign
-inline constexpr const char* kInputClearEntry = "CE"; // CE was pressed
+inline constexpr const char* kInputNone = "NONE";      // nothing entered since start-up or C
+inline constexpr const char* kInputNumber = "NUMS";    // a number is being typed or was placed
+inline constexpr const char* kInputOperator = "OPS";   // an operator button was taken
+inline constexpr const char* kInputCommand = "Ops";    // percent, mod or power set the operator
+inline constexpr const char* kInputSign = "NEG";       // "-" taken as a sign
+inline constexpr const char* kInputClearEntry = "CE";  // CE was pressed
 
 // Largest value of operandCount (a signed 16-bit counter). The engine
 // saturates there instead of wrapping.

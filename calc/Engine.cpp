@@ -38,14 +38,11 @@ ConversionRule conversionRule(Conversion c)
     case Conversion::MmToIn: return {"25.4", true, " Millimeters", " Inches", " Inches", " Millimeters"};
     case Conversion::CmToFt: return {"30.48", true, " Centimeters", " Feet", " Feet", " Centimeters"};
     case Conversion::MtToYd: return {"1.09361", false, " Meters", " Yards", " Yards", " Meters"};
-    case Conversion::KmToMile:
-        return {"0.621371", false, " Kilometers", " Miles", " Miles", " Kilometers"};
-    case Conversion::MlToOz:
-        return {"29.5735", true, " Milliliters", " Ounces", " Ounces", " Milliliters"};
+    case Conversion::KmToMile: return {"0.621371", false, " Kilometers", " Miles", " Miles", " Kilometers"};
+    case Conversion::MlToOz: return {"29.5735", true, " Milliliters", " Ounces", " Ounces", " Milliliters"};
     case Conversion::LitToQt: return {"1.05669", false, " Liters", " Quarts", " Quarts", " Liters"};
     case Conversion::LitToGal: return {"3.78541", true, " Liters", " Gallons", " Gallons", " Liters"};
-    case Conversion::LitToCuIn:
-        return {"61.0237", false, " Liters", " Cubic Inches ", " Cubic Inches", "  Liters"};
+    case Conversion::LitToCuIn: return {"61.0237", false, " Liters", " Cubic Inches ", " Cubic Inches", "  Liters"};
     case Conversion::GmToOz: return {"28.3495", true, " Grams", " Ounces", " Ounces", " Grams"};
     case Conversion::KgToLb: return {"2.20462", false, " Kilograms", " Pounds", " Pounds", " Kilograms"};
     case Conversion::CToF: return {"", false, " Celsius", " Fahrenheit", " Fahrenheit", " Celsius"};
@@ -308,8 +305,8 @@ void Engine::EnterDigit(int digit)
     const bool fraction = !newNumber && state_.decimalEntered != kFalse;
     const bool sign = state_.lastInput == kInputSign;
     const std::string& readout = state_.readoutText;
-    std::optional<ShownReadout> shown =
-        prepare(newNumber ? 0 : readout.size(), [s = newNumber ? std::string(".") : readout, d, fraction, sign]() mutable {
+    std::optional<ShownReadout> shown = prepare(
+        newNumber ? 0 : readout.size(), [s = newNumber ? std::string(".") : readout, d, fraction, sign]() mutable {
             if (fraction) {
                 s += d;
             } else {
@@ -340,8 +337,8 @@ void Engine::EnterDecimalPoint()
 {
     std::optional<ShownReadout> shown;
     if (state_.lastInput == kInputNumber) {
-        shown = prepare(state_.readoutText.size(),
-                        [r = state_.readoutText] { return ShowReadout(WholeNumberFormat(r)); });
+        shown =
+            prepare(state_.readoutText.size(), [r = state_.readoutText] { return ShowReadout(WholeNumberFormat(r)); });
         if (!shown)
             return;
     }
@@ -444,8 +441,7 @@ bool Engine::computeOperation(const std::string& snapshot)
     if (op == "=") {
         kind = Result::PlainSecond;
     } else if (op == "/" && IsZeroValue(b)) {
-        platform::showMessage(kDivideByZeroText, "Calculator", platform::Icon::Exclamation,
-                              platform::Buttons::OK);
+        platform::showMessage(kDivideByZeroText, "Calculator", platform::Icon::Exclamation, platform::Buttons::OK);
         kind = Result::Failed;
     } else if (op == "^" && b.find('.') != std::string::npos) {
         // The power procedure refuses fractional exponents with its own
@@ -457,8 +453,7 @@ bool Engine::computeOperation(const std::string& snapshot)
         // Refused by the remainder procedure with its own message.
         given = arith::BigModulo(a, b);
         kind = given.empty() ? Result::Failed : Result::Given;
-    } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" ||
-               op == "^") {
+    } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" || op == "^") {
         // Refused as too long before any work: nothing changes.
         if (refuseLongResult(OperationDigits(op, a, b)))
             return false;
@@ -640,9 +635,8 @@ void Engine::cmdMemRecall_Click()
 {
     // MR is disabled while the memory is empty; a stray call changes nothing.
     if (!state_.memoryValue.empty()) {
-        std::optional<ShownReadout> shown = prepare(state_.memoryValue.size(), [m = state_.memoryValue] {
-            return ShowReadout(ResultText(RemoveCommas(m)));
-        });
+        std::optional<ShownReadout> shown = prepare(
+            state_.memoryValue.size(), [m = state_.memoryValue] { return ShowReadout(ResultText(RemoveCommas(m))); });
         if (!shown)
             return;
         state_.lastInput = kInputNumber;

@@ -103,17 +103,17 @@ void AddTapeLine(Outcome& o, std::string_view head, std::string_view tail = {});
 
 // The eleven unit conversions, in the order of the panel's columns.
 enum class Conversion {
-    MmToIn,    // cmdMmToIn    "Mm - In"
-    CmToFt,    // cmdCmToFt    "Cm - Ft"
-    MtToYd,    // cmdMtToYd    "M - Yd"
-    KmToMile,  // CmdKmToMile  "Km - Mile"
-    MlToOz,    // cmdMlToOz    "ml - Oz"
-    LitToQt,   // cmdLitToQt   "L - Qt"
-    LitToGal,  // cmdLitToGal  "L - Gal"
-    LitToCuIn, // cmdLitToCuIn "L - In³"
-    GmToOz,    // cmdGmToOZ    "G - Oz"
-    KgToLb,    // cmdKgToLb    "Kg - Lb"
-    CToF,      // cmdCToF      "C° - F°"
+    MmToIn,     // cmdMmToIn    "Mm - In"
+    CmToFt,     // cmdCmToFt    "Cm - Ft"
+    MtToYd,     // cmdMtToYd    "M - Yd"
+    KmToMile,   // CmdKmToMile  "Km - Mile"
+    MlToOz,     // cmdMlToOz    "ml - Oz"
+    LitToQt,    // cmdLitToQt   "L - Qt"
+    LitToGal,   // cmdLitToGal  "L - Gal"
+    LitToCuIn,  // cmdLitToCuIn "L - In³"
+    GmToOz,     // cmdGmToOZ    "G - Oz"
+    KgToLb,     // cmdKgToLb    "Kg - Lb"
+    CToF,       // cmdCToF      "C° - F°"
 };
 
 class Engine {
@@ -242,8 +242,7 @@ private:
     void prependLine(std::string line, std::string viewLine);
     // Runs make on the worker when length is over kLongText, at once
     // otherwise; nullopt when the user cancelled.
-    template <class Make>
-    std::optional<std::invoke_result_t<Make&>> prepare(std::size_t length, Make make)
+    template <class Make> std::optional<std::invoke_result_t<Make&>> prepare(std::size_t length, Make make)
     {
         if (length <= kLongText)
             return make();
@@ -283,8 +282,7 @@ private:
     // refused or cancelled, and the caller then changes nothing.
     std::optional<std::string> compute(double digits, const std::function<std::string()>& work);
     // compute for a result made together with everything that shows it.
-    template <class Make>
-    std::optional<std::invoke_result_t<Make&>> computeValue(double digits, Make make)
+    template <class Make> std::optional<std::invoke_result_t<Make&>> computeValue(double digits, Make make)
     {
         if (refuseLongResult(digits))
             return std::nullopt;

@@ -53,8 +53,7 @@ std::string AddCommas(std::string_view in)
 
     const std::size_t n = whole.size();
     const std::size_t separators = n == 0 ? 0 : (n - 1) / 3;
-    const std::size_t total =
-        (negative ? 1 : 0) + n + separators + (fraction.empty() ? 0 : fraction.size() + 1);
+    const std::size_t total = (negative ? 1 : 0) + n + separators + (fraction.empty() ? 0 : fraction.size() + 1);
     std::string out(total, '\0');
     char* p = out.data();
     if (negative)

@@ -123,8 +123,8 @@ void Engine::cmdCubeRoot_Click()
     setBusy(true);
     yieldOnce();
     if (x.size() > kCubeRootQuestionLength) {
-        const platform::Answer answer = platform::showMessage(
-            kCubeRootQuestion, kYikesTitle, platform::Icon::Question, platform::Buttons::YesNo);
+        const platform::Answer answer =
+            platform::showMessage(kCubeRootQuestion, kYikesTitle, platform::Icon::Question, platform::Buttons::YesNo);
         if (answer != platform::Answer::Yes) {
             setBusy(false);
             return;
@@ -161,8 +161,8 @@ void Engine::cmdFactorial_Click()
         return;
     } else {
         if (n.size() > kFactorialQuestionLength) {
-            const platform::Answer answer = platform::showMessage(
-                kFactorialQuestion, kYikesTitle, platform::Icon::Question, platform::Buttons::YesNo);
+            const platform::Answer answer = platform::showMessage(kFactorialQuestion, kYikesTitle,
+                                                                  platform::Icon::Question, platform::Buttons::YesNo);
             if (answer != platform::Answer::Yes) {
                 setBusy(false);
                 return;

@@ -43,8 +43,7 @@ public:
     // Shows the zoom window modally with the readout and its words and
     // returns when it is closed: the text to write back into the readout
     // when it was closed in its digits view, nullopt otherwise.
-    virtual std::optional<std::string> showZoom(const std::string& readoutText,
-                                                const std::string& readoutWords) = 0;
+    virtual std::optional<std::string> showZoom(const std::string& readoutText, const std::string& readoutWords) = 0;
 };
 
 // A view that shows nothing: metric to imperial, the zoom window closes at
@@ -59,10 +58,7 @@ public:
     void readoutChanged(std::string) override {}
     void historyPrepended(std::string) override {}
     void historyTrimmed(std::size_t, const std::string&) override {}
-    std::optional<std::string> showZoom(const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
+    std::optional<std::string> showZoom(const std::string&, const std::string&) override { return std::nullopt; }
 };
 
 // Runs one computation of the engine. The engine calls it for every piece of
@@ -82,8 +78,7 @@ public:
     // together with the texts that show it). The value is handed over
     // through a holder the computation shares, so that nothing it writes
     // outlives a worker that gave up waiting.
-    template <class Compute>
-    std::optional<std::invoke_result_t<Compute&>> runValue(Compute compute)
+    template <class Compute> std::optional<std::invoke_result_t<Compute&>> runValue(Compute compute)
     {
         using Value = std::invoke_result_t<Compute&>;
         auto holder = std::make_shared<std::optional<Value>>();
@@ -100,10 +95,7 @@ public:
 // Runs the computation on the calling thread, to its end.
 class InlineWorker final : public Worker {
 public:
-    std::optional<std::string> run(const std::function<std::string()>& compute) override
-    {
-        return compute();
-    }
+    std::optional<std::string> run(const std::function<std::string()>& compute) override { return compute(); }
 };
 
 }  // namespace calc

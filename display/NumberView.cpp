@@ -20,7 +20,7 @@
 namespace display {
 namespace {
 
-constexpr int kMargin = 4;  // around the text, inside the frame
+constexpr int kMargin = 4;    // around the text, inside the frame
 constexpr double kSlack = 2;  // pixels a line keeps free for rounding and kerning
 // The editor copies a shared text ahead, on another thread, from this size.
 constexpr std::size_t kCopyAheadFrom = 1 << 20;
@@ -65,15 +65,9 @@ void NumberView::setBreakAfterCommas(bool on)
     relayout();
 }
 
-void NumberView::setVisibleLines(int lines)
-{
-    setFixedHeight(lines * lineHeight() + 2 * kMargin + 2 * frameWidth());
-}
+void NumberView::setVisibleLines(int lines) { setFixedHeight(lines * lineHeight() + 2 * kMargin + 2 * frameWidth()); }
 
-void NumberView::setDisplayText(std::string text)
-{
-    setEntry(std::make_shared<std::string>(std::move(text)), true);
-}
+void NumberView::setDisplayText(std::string text) { setEntry(std::make_shared<std::string>(std::move(text)), true); }
 
 void NumberView::setDisplayText(std::shared_ptr<const std::string> text)
 {
@@ -167,8 +161,9 @@ void NumberView::removeOldest(std::size_t count)
         return;
     for (; count > 0 && !entries_.empty(); --count)
         entries_.pop_back();
-    lines_ = entries_.empty() ? 0
-                              : entries_.front().linesUpTo - (entries_.back().linesUpTo - entryLines(entries_.size() - 1));
+    lines_ = entries_.empty()
+                 ? 0
+                 : entries_.front().linesUpTo - (entries_.back().linesUpTo - entryLines(entries_.size() - 1));
     anchor_ = std::min(anchor_, length());
     cursor_ = std::min(cursor_, length());
     updateScrollBar();
@@ -187,10 +182,7 @@ std::int64_t NumberView::entryBytes(std::size_t i) const
     return static_cast<std::int64_t>(entries_[i].text->size()) + separatorBytes();
 }
 
-std::int64_t NumberView::entryLines(std::size_t i) const
-{
-    return entries_[i].layout.lineCount() + separatorLines();
-}
+std::int64_t NumberView::entryLines(std::size_t i) const { return entries_[i].layout.lineCount() + separatorLines(); }
 
 // The entry that holds a line (lines) or a position, and the line or
 // position where it begins: the first entry whose span ends after at.
@@ -314,7 +306,10 @@ void NumberView::rebuildWidths()
 
 void NumberView::rescan(Entry& e) const { e.layout.scan(*e.text, widths_, breakAfterCommas_); }
 
-int NumberView::lineHeight() const { return std::max(1, static_cast<int>(std::ceil(QFontMetricsF(font()).lineSpacing()))); }
+int NumberView::lineHeight() const
+{
+    return std::max(1, static_cast<int>(std::ceil(QFontMetricsF(font()).lineSpacing())));
+}
 
 double NumberView::textWidth() const { return std::max(1.0, viewport()->width() - 2.0 * kMargin - kSlack); }
 
@@ -375,9 +370,8 @@ std::int64_t NumberView::posAt(const QPoint& point) const
 {
     if (lines_ == 0)
         return 0;
-    const std::int64_t line =
-        std::clamp<std::int64_t>(topLine() + static_cast<std::int64_t>(std::floor((point.y() - firstLineY()) / lineHeight())),
-                                 0, lines_ - 1);
+    const std::int64_t line = std::clamp<std::int64_t>(
+        topLine() + static_cast<std::int64_t>(std::floor((point.y() - firstLineY()) / lineHeight())), 0, lines_ - 1);
     const auto [s, e] = lineSpan(line);
     const std::string shown = bytes(s, e);
     if (shown.size() != static_cast<std::size_t>(e - s))  // a "\r" inside a line: no finer than its ends
@@ -676,9 +670,12 @@ void NumberView::keyPressEvent(QKeyEvent* event)
         bool editorOnly;
         void (NumberView::*run)();
     } commands[] = {
-        {QKeySequence::SelectAll, false, &NumberView::selectAll}, {QKeySequence::Copy, false, &NumberView::copy},
-        {QKeySequence::Cut, true, &NumberView::cut},              {QKeySequence::Paste, true, &NumberView::paste},
-        {QKeySequence::Undo, true, &NumberView::undo},            {QKeySequence::Redo, true, &NumberView::redo},
+        {QKeySequence::SelectAll, false, &NumberView::selectAll},
+        {QKeySequence::Copy, false, &NumberView::copy},
+        {QKeySequence::Cut, true, &NumberView::cut},
+        {QKeySequence::Paste, true, &NumberView::paste},
+        {QKeySequence::Undo, true, &NumberView::undo},
+        {QKeySequence::Redo, true, &NumberView::redo},
     };
     for (const auto& c : commands) {
         if (event == c.key && (kind_ == Editor || !c.editorOnly)) {
@@ -704,9 +701,7 @@ void NumberView::keyPressEvent(QKeyEvent* event)
             edit(cursor_, nextChar(cursor_), {});
         return;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        insert("\n");
-        return;
+    case Qt::Key_Enter: insert("\n"); return;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
@@ -714,11 +709,8 @@ void NumberView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Home:
     case Qt::Key_End:
     case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        moveCursorBy(event);
-        return;
-    default:
-        break;
+    case Qt::Key_PageDown: moveCursorBy(event); return;
+    default: break;
     }
     const QString typed = event->text();
     if (!typed.isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
@@ -746,18 +738,10 @@ void NumberView::moveCursorBy(QKeyEvent* event)
         return posAt(QPoint(static_cast<int>(std::lround(x)), static_cast<int>(y)));
     };
     switch (event->key()) {
-    case Qt::Key_Left:
-        to = hasSelection() && !select ? selectionStart() : prevChar(cursor_);
-        break;
-    case Qt::Key_Right:
-        to = hasSelection() && !select ? selectionEnd() : nextChar(cursor_);
-        break;
-    case Qt::Key_Home:
-        to = control ? 0 : lineSpan(line).first;
-        break;
-    case Qt::Key_End:
-        to = control ? length() : lineSpan(line).second;
-        break;
+    case Qt::Key_Left: to = hasSelection() && !select ? selectionStart() : prevChar(cursor_); break;
+    case Qt::Key_Right: to = hasSelection() && !select ? selectionEnd() : nextChar(cursor_); break;
+    case Qt::Key_Home: to = control ? 0 : lineSpan(line).first; break;
+    case Qt::Key_End: to = control ? length() : lineSpan(line).second; break;
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:
@@ -775,8 +759,7 @@ void NumberView::moveCursorBy(QKeyEvent* event)
             to = onLine(target, xOf(line, cursor_));
         break;
     }
-    default:
-        break;
+    default: break;
     }
     setCursorPosition(to, select);
     ensureCursorVisible();

@@ -127,8 +127,8 @@ private:
         std::int64_t linesUpTo = 0;
     };
     struct Place {
-        std::size_t entry;      // index into entries_ (0 is the top)
-        std::int64_t top;       // position or line where the entry begins
+        std::size_t entry;  // index into entries_ (0 is the top)
+        std::int64_t top;   // position or line where the entry begins
     };
 
     std::int64_t separatorBytes() const { return kind_ == Tape ? 2 : 0; }

@@ -114,7 +114,8 @@ void TextLayout::scan(std::string_view t, const CharWidths& widths, bool breakAf
             if (c == ' ')
                 break;
             if (c == ',') {
-                const bool group = i - start == 4 && isDigit(p[start]) && isDigit(p[start + 1]) && isDigit(p[start + 2]);
+                const bool group =
+                    i - start == 4 && isDigit(p[start]) && isDigit(p[start + 1]) && isDigit(p[start + 2]);
                 if (commaBreaks)
                     cut();
                 digits = 0;
@@ -217,7 +218,8 @@ std::int64_t TextLayout::lineStart(std::int64_t line) const
     const std::int64_t t = line - r.firstLine;
     if (r.lineBreak)
         return r.offset + (t + 1) * r.chars;
-    const std::int64_t atom = r.wrapFirst ? (t == 0 ? 0 : r.firstFit + (t - 1) * r.perLine) : r.firstFit + t * r.perLine;
+    const std::int64_t atom =
+        r.wrapFirst ? (t == 0 ? 0 : r.firstFit + (t - 1) * r.perLine) : r.firstFit + t * r.perLine;
     return r.offset + atom * r.chars;
 }
 

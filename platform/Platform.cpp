@@ -38,8 +38,7 @@ public:
         out = 0;
         return 2;
     }
-    long queryValue(Key, const std::string&, std::uint32_t& type, std::string& data,
-                    std::uint32_t) override
+    long queryValue(Key, const std::string&, std::uint32_t& type, std::string& data, std::uint32_t) override
     {
         type = 0;
         data.clear();
@@ -60,8 +59,7 @@ public:
 // Each slot holds the installed service or nullptr. Reads may come from a
 // worker thread, so the pointers are atomic; installing happens at start-up
 // and in tests.
-template <class T, class Default>
-struct Slot {
+template <class T, class Default> struct Slot {
     std::atomic<T*> installed{nullptr};
     T& get()
     {

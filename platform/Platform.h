@@ -25,8 +25,7 @@ enum class Answer { OK, Yes, No };
 class MessageBox {
 public:
     virtual ~MessageBox() = default;
-    virtual Answer show(const std::string& text, const std::string& title,
-                        Icon icon, Buttons buttons) = 0;
+    virtual Answer show(const std::string& text, const std::string& title, Icon icon, Buttons buttons) = 0;
 };
 
 // The screen's mouse pointer: busy (hourglass) or the default one.
@@ -80,8 +79,8 @@ public:
     virtual long openKey(Key root, const std::string& path, std::uint32_t access, Key& out) = 0;
     // Reads at most bufferSize bytes of the value into data; type and length
     // receive the value's type and the byte count written.
-    virtual long queryValue(Key key, const std::string& name, std::uint32_t& type,
-                            std::string& data, std::uint32_t bufferSize) = 0;
+    virtual long queryValue(Key key, const std::string& name, std::uint32_t& type, std::string& data,
+                            std::uint32_t bufferSize) = 0;
     virtual long closeKey(Key key) = 0;
 };
 
@@ -131,8 +130,8 @@ void install(Files* service);
 void install(const AppInfo& info);
 
 // Shorthand for the common OK box.
-inline Answer showMessage(const std::string& text, const std::string& title,
-                          Icon icon = Icon::None, Buttons buttons = Buttons::OK)
+inline Answer showMessage(const std::string& text, const std::string& title, Icon icon = Icon::None,
+                          Buttons buttons = Buttons::OK)
 {
     return messageBox().show(text, title, icon, buttons);
 }

@@ -18,8 +18,7 @@ using platform::qt::TwipsToPx;
 
 FrmZoom::FrmZoom(QWidget* owner, const std::string& readoutText, const std::string& readoutWords)
     : FrmZoom(owner, std::make_shared<const std::string>(readoutText), readoutWords)
-{
-}
+{}
 
 FrmZoom::FrmZoom(QWidget* owner, std::shared_ptr<const std::string> readoutText, std::string readoutWords)
     : QDialog(owner), owner_(owner), model_(std::move(readoutText), std::move(readoutWords))
@@ -131,8 +130,7 @@ void FrmZoom::done(int result)
     QDialog::done(result);
 }
 
-std::optional<std::string> ShowZoom(QWidget* owner, const std::string& readoutText,
-                                    const std::string& readoutWords)
+std::optional<std::string> ShowZoom(QWidget* owner, const std::string& readoutText, const std::string& readoutWords)
 {
     // The window is gone before this returns, so it can share the caller's
     // text instead of copying it.

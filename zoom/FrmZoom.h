@@ -56,7 +56,6 @@ private:
 
 // Shows the zoom window modally and returns when it is closed: the text to
 // write back into the readout when it was closed in the digits view.
-std::optional<std::string> ShowZoom(QWidget* owner, const std::string& readoutText,
-                                    const std::string& readoutWords);
+std::optional<std::string> ShowZoom(QWidget* owner, const std::string& readoutText, const std::string& readoutWords);
 
 }  // namespace zoom

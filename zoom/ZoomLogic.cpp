@@ -26,8 +26,7 @@ BoxSize TextBoxSize(double outerWidth, double outerHeight, double currentHeight)
 
 ZoomModel::ZoomModel(std::shared_ptr<const std::string> readoutText, std::string readoutWords)
     : readout_(std::move(readoutText)), words_(std::move(readoutWords)), digitCaption_(DigitCountCaption(*readout_))
-{
-}
+{}
 
 std::optional<std::string> ZoomModel::unload(std::string boxText) const
 {

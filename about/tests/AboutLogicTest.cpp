@@ -50,13 +50,23 @@ struct Step {
     std::string message = "";
 };
 
-void PrintTo(const Step& s, std::ostream* os) { *os << s.what << " " << s.key << " " << s.value << " " << s.shellResult; }
+void PrintTo(const Step& s, std::ostream* os)
+{
+    *os << s.what << " " << s.key << " " << s.value << " " << s.shellResult;
+}
 
 Step shellCode(int code, const std::string& text) { return {"open", kPage, "", {}, {}, code, text, {"shell:open"}}; }
 
 Step chooser(const std::string& target)  // code 31: the Open With chooser, the target verbatim
 {
-    return {"open", target, "", {}, {}, 31, "", {"shell:open", "shell:run"},
+    return {"open",
+            target,
+            "",
+            {},
+            {},
+            31,
+            "",
+            {"shell:open", "shell:run"},
             {"rundll32.exe shell32.dll,OpenAs_RunDLL " + target}};
 }
 
@@ -91,31 +101,81 @@ TEST_P(Steps, FollowTheirOrderAndCodes)
     EXPECT_EQ(shown, s.message);
 }
 
-INSTANTIATE_TEST_SUITE_P(About, Steps, ::testing::Values(
-    Step{"read", kMsInfo, "PATH", {{kMsInfo, {{"PATH", "C:\\Tools\\MSINFO32.EXE"}}}}, {}, 42,
-         "1:C:\\Tools\\MSINFO32.EXE", reads(kMsInfo, "PATH")},
-    Step{"read", kMsInfo, "Empty", {{kMsInfo, {{"Empty", ""}}}}, {}, 42, "1:", reads(kMsInfo, "Empty")},
-    Step{"read", kMsInfo, "Missing", {{kMsInfo, {{"PATH", "x"}}}}, {}, 42, "0:", reads(kMsInfo, "Missing")},
-    Step{"read", kLocation, "MSINFO", {}, {}, 42, "0:", reads(kLocation)},  // no key: still closed
-    // 1,023 characters and the NUL fill the buffer; one more does not fit.
-    Step{"read", kMsInfo, "PATH", {{kMsInfo, {{"PATH", std::string(1023, 'a')}}}}, {}, 42,
-         "1:" + std::string(1023, 'a'), reads(kMsInfo, "PATH")},
-    Step{"read", kMsInfo, "PATH", {{kMsInfo, {{"PATH", std::string(1024, 'a')}}}}, {}, 42, "0:",
-         reads(kMsInfo, "PATH")},
-    // The first key wins and the second is not read; the second needs the program file.
-    Step{"sysinfo", "", "", {{kMsInfo, {{"PATH", "C:\\MSINFO32.EXE"}}}, {kLocation, {{"MSINFO", kFolder}}}}, {}, 42,
-         "", reads(kMsInfo, "PATH") + Log{"shell:run"}, {"C:\\MSINFO32.EXE"}},
-    Step{"sysinfo", "", "", {{kLocation, {{"MSINFO", kFolder}}}}, {kTool}, 42, "",
-         reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"shell:run"}, {kTool}},
-    Step{"sysinfo", "", "", {{kLocation, {{"MSINFO", kFolder}}}}, {}, 42, "",
-         reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"message:Megatally"}, {}, kUnavailable},
-    Step{"sysinfo", "", "", {}, {}, 42, "", reads(kMsInfo) + reads(kLocation) + Log{"message:Megatally"}, {},
-         kUnavailable},
-    shellCode(0, "Out of Memory / Resources!"), shellCode(2, "Bad File / File not found!"),
-    shellCode(3, "Bad Path / Path not found!"), shellCode(11, "Bad File Format!"), shellCode(1, ""),
-    shellCode(5, ""), shellCode(26, ""), shellCode(27, ""), shellCode(32, ""), shellCode(33, ""), shellCode(42, ""),
-    shellCode(-1, ""), chooser(kPage), chooser("C:\\My Documents\\odd file.xyz"), chooser(""),
-    chooser("\"quoted\"")));
+INSTANTIATE_TEST_SUITE_P(
+    About, Steps,
+    ::testing::Values(
+        Step{"read",
+             kMsInfo,
+             "PATH",
+             {{kMsInfo, {{"PATH", "C:\\Tools\\MSINFO32.EXE"}}}},
+             {},
+             42,
+             "1:C:\\Tools\\MSINFO32.EXE",
+             reads(kMsInfo, "PATH")},
+        Step{"read", kMsInfo, "Empty", {{kMsInfo, {{"Empty", ""}}}}, {}, 42, "1:", reads(kMsInfo, "Empty")},
+        Step{"read", kMsInfo, "Missing", {{kMsInfo, {{"PATH", "x"}}}}, {}, 42, "0:", reads(kMsInfo, "Missing")},
+        Step{"read", kLocation, "MSINFO", {}, {}, 42, "0:", reads(kLocation)},  // no key: still closed
+        // 1,023 characters and the NUL fill the buffer; one more does not fit.
+        Step{"read",
+             kMsInfo,
+             "PATH",
+             {{kMsInfo, {{"PATH", std::string(1023, 'a')}}}},
+             {},
+             42,
+             "1:" + std::string(1023, 'a'),
+             reads(kMsInfo, "PATH")},
+        Step{"read",
+             kMsInfo,
+             "PATH",
+             {{kMsInfo, {{"PATH", std::string(1024, 'a')}}}},
+             {},
+             42,
+             "0:",
+             reads(kMsInfo, "PATH")},
+        // The first key wins and the second is not read; the second needs the program file.
+        Step{"sysinfo",
+             "",
+             "",
+             {{kMsInfo, {{"PATH", "C:\\MSINFO32.EXE"}}}, {kLocation, {{"MSINFO", kFolder}}}},
+             {},
+             42,
+             "",
+             reads(kMsInfo, "PATH") + Log{"shell:run"},
+             {"C:\\MSINFO32.EXE"}},
+        Step{"sysinfo",
+             "",
+             "",
+             {{kLocation, {{"MSINFO", kFolder}}}},
+             {kTool},
+             42,
+             "",
+             reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"shell:run"},
+             {kTool}},
+        Step{"sysinfo",
+             "",
+             "",
+             {{kLocation, {{"MSINFO", kFolder}}}},
+             {},
+             42,
+             "",
+             reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"message:Megatally"},
+             {},
+             kUnavailable},
+        Step{"sysinfo",
+             "",
+             "",
+             {},
+             {},
+             42,
+             "",
+             reads(kMsInfo) + reads(kLocation) + Log{"message:Megatally"},
+             {},
+             kUnavailable},
+        shellCode(0, "Out of Memory / Resources!"), shellCode(2, "Bad File / File not found!"),
+        shellCode(3, "Bad Path / Path not found!"), shellCode(11, "Bad File Format!"), shellCode(1, ""),
+        shellCode(5, ""), shellCode(26, ""), shellCode(27, ""), shellCode(32, ""), shellCode(33, ""), shellCode(42, ""),
+        shellCode(-1, ""), chooser(kPage), chooser("C:\\My Documents\\odd file.xyz"), chooser(""),
+        chooser("\"quoted\"")));
 
 TEST(UnloadCleanup, ClosesThenDeletesAPresentTuneWithOneSeparator)
 {

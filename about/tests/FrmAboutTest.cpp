@@ -28,8 +28,7 @@ protected:
         about.reset();
         platform::install(platform::AppInfo{});
     }
-    template <class W = QWidget>
-    W* child(const char* name)
+    template <class W = QWidget> W* child(const char* name)
     {
         W* c = about->findChild<W*>(name);
         EXPECT_NE(c, nullptr) << name;

@@ -301,8 +301,8 @@ public:
         }
         runFor(200);
         const double stall = probe_.longest();
-        rows.push_back({name, stall, slowest, digitCount(w_->engine().state().readoutText), probe_.busySeen,
-                        probe_.cancelSeen});
+        rows.push_back(
+            {name, stall, slowest, digitCount(w_->engine().state().readoutText), probe_.busySeen, probe_.cancelSeen});
     }
 
     void clear() { click("Cancel"); }
@@ -457,8 +457,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "repeat %d of %d done\n", rep + 1, repeats);
     }
 
-    std::printf("%-58s %10s %10s %10s %10s %11s %5s %7s\n", "size | operation", "stall med", "stall max",
-                "shown med", "shown max", "readout", "busy", "Cancel");
+    std::printf("%-58s %10s %10s %10s %10s %11s %5s %7s\n", "size | operation", "stall med", "stall max", "shown med",
+                "shown max", "readout", "busy", "Cancel");
     for (const std::string& name : order) {
         const std::vector<Row>& rs = runs[name];
         std::vector<double> stalls, shown;

@@ -60,9 +60,8 @@ int main(int argc, char** argv)
         getrusage(RUSAGE_SELF, &usage);
         std::printf("%-13s readout %zu chars, tape %zu entries (%zu removed, %zu chars), %d messages, "
                     "peak %ld MB\n",
-                    sequence.name, state.readoutText.size(), state.historyText.size(),
-                    state.historyText.removed(), state.historyText.length(), messages.shown,
-                    usage.ru_maxrss / 1024);
+                    sequence.name, state.readoutText.size(), state.historyText.size(), state.historyText.removed(),
+                    state.historyText.length(), messages.shown, usage.ru_maxrss / 1024);
         platform::install(static_cast<platform::MessageBox*>(nullptr));
         return 0;
     }

@@ -40,8 +40,7 @@ public:
         platform::install(platform::AppInfo{});
     }
 
-    template <class T = QWidget>
-    T* find(const char* name)
+    template <class T = QWidget> T* find(const char* name)
     {
         T* c = w->findChild<T*>(name);
         EXPECT_NE(c, nullptr) << name;
@@ -138,9 +137,8 @@ public:
         const calc::Engine& e = w->engine();
         const calc::CalcState& s = e.state();
         return std::make_tuple(s.firstOperand, s.secondOperand, s.decimalEntered, s.operandCount, s.lastInput,
-                               s.pendingOperator, s.readoutSnapshot, s.memoryValue, s.readoutText,
-                               s.historyText.str(), e.WordsCaption(), e.MemoryCaption(), e.ReadoutWords(),
-                               readout(), words(), history());
+                               s.pendingOperator, s.readoutSnapshot, s.memoryValue, s.readoutText, s.historyText.str(),
+                               e.WordsCaption(), e.MemoryCaption(), e.ReadoutWords(), readout(), words(), history());
     }
     // "title: text" of each message box shown.
     std::string messages()

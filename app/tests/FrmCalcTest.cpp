@@ -55,28 +55,34 @@ TEST_P(Typed, LeavesReadoutHistoryAndMemory)
     EXPECT_EQ(messages(), s.message);
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Typed, ::testing::Values(
-    Script{"", "0.", ""},
-    Script{"12*3=", "36.", "12 X 3 = 36.\n\n"},
-    Script{"12*3=+4=", "40.", "36 + 4 = 40.\n\n12 X 3 = 36.\n\n"},
-    Script{"5+3\r", "8.", "5 + 3 = 8.\n\n"},                    // Enter on the focus sink is "="
-    Script{"[Operator1]2[Operator1]\n1\n", "3.", "2 + 1 = 3.\n\n"},  // Enter clicks the focused button
-    Script{"5+3\x1b", "5.", ""},                                // Escape is CE
-    Script{"5+3\x1b" "4=", "9.", "5 + 4 = 9.\n\n"},
-    Script{"7*2\x1b\x1b", "0.", ""},                            // twice clears all
-    Script{"7*2\x1b\x1b" "6+1=", "7.", "6 + 1 = 7.\n\n"},
-    Script{"12xXa,", "12", ""},                                 // unmapped characters do nothing
-    Script{"12xXa,3/4=", "30.75", "123 / 4 = 30.75\n\n"},
-    Script{"{Number9}{Number9}{Number9}{Operator1}{Number1}{Operator4}", "1,000.", "999 + 1 = 1,000.\n\n"},
-    Script{"999+1={Cancel}", "0.", "999 + 1 = 1,000.\n\n"},
-    Script{"{Number7}{Operator0}{Number0}{Operator4}", "7.", nullptr, "", "Calculator: Can't divide by zero"},
-    Script{"5+3={cmdMemStore}", "8.", "5 + 3 = 8.\n\n", "8."},
-    Script{"5+3={cmdMemStore}{cmdMemClear}", "8.", "5 + 3 = 8.\n\n"},
-    // Refusals come as one message and change nothing.
-    Script{"2{cmdToPowerOf}1000000000000=", "1,000,000,000,000", "", "", "Megatally: This result would have more "
-           "than 16,777,216 digits: too long to compute and show."},
-    Script{"1000001{cmdFactorial}", "1,000,001", "", "",
-           "Sorry: Invalid input!\r\n\r\nFactorials are limited to numbers up to 1,000,000"}));
+INSTANTIATE_TEST_SUITE_P(
+    Window, Typed,
+    ::testing::Values(
+        Script{"", "0.", ""}, Script{"12*3=", "36.", "12 X 3 = 36.\n\n"},
+        Script{"12*3=+4=", "40.", "36 + 4 = 40.\n\n12 X 3 = 36.\n\n"},
+        Script{"5+3\r", "8.", "5 + 3 = 8.\n\n"},                         // Enter on the focus sink is "="
+        Script{"[Operator1]2[Operator1]\n1\n", "3.", "2 + 1 = 3.\n\n"},  // Enter clicks the focused button
+        Script{"5+3\x1b", "5.", ""},                                     // Escape is CE
+        Script{"5+3\x1b"
+               "4=",
+               "9.", "5 + 4 = 9.\n\n"},
+        Script{"7*2\x1b\x1b", "0.", ""},  // twice clears all
+        Script{"7*2\x1b\x1b"
+               "6+1=",
+               "7.", "6 + 1 = 7.\n\n"},
+        Script{"12xXa,", "12", ""},  // unmapped characters do nothing
+        Script{"12xXa,3/4=", "30.75", "123 / 4 = 30.75\n\n"},
+        Script{"{Number9}{Number9}{Number9}{Operator1}{Number1}{Operator4}", "1,000.", "999 + 1 = 1,000.\n\n"},
+        Script{"999+1={Cancel}", "0.", "999 + 1 = 1,000.\n\n"},
+        Script{"{Number7}{Operator0}{Number0}{Operator4}", "7.", nullptr, "", "Calculator: Can't divide by zero"},
+        Script{"5+3={cmdMemStore}", "8.", "5 + 3 = 8.\n\n", "8."},
+        Script{"5+3={cmdMemStore}{cmdMemClear}", "8.", "5 + 3 = 8.\n\n"},
+        // Refusals come as one message and change nothing.
+        Script{"2{cmdToPowerOf}1000000000000=", "1,000,000,000,000", "", "",
+               "Megatally: This result would have more "
+               "than 16,777,216 digits: too long to compute and show."},
+        Script{"1000001{cmdFactorial}", "1,000,001", "", "",
+               "Sorry: Invalid input!\r\n\r\nFactorials are limited to numbers up to 1,000,000"}));
 
 // Menu commands, their shortcuts and the double-clicks on the two displays;
 // the zoom window some of them open gets an edit and is closed.
@@ -87,8 +93,8 @@ struct Command {
     std::function<void(CalcWindow&)> run;
     std::function<void(zoom::FrmZoom&)> edit;  // null: no zoom window comes up
     const char* zoomText;
-    const char* readout;    // afterwards
-    const char* copied;     // the clipboard afterwards; null: the readout's words
+    const char* readout;  // afterwards
+    const char* copied;   // the clipboard afterwards; null: the readout's words
 };
 
 void PrintTo(const Command& c, std::ostream* os) { *os << c.name; }
@@ -102,11 +108,13 @@ TEST_P(Commands, Work)
     fake.clipboardText = c.clipboard;
     QString zoomText;
     if (c.edit) {
-        const bool seen = whileModal<zoom::FrmZoom>([&] { c.run(*this); }, [&](zoom::FrmZoom& z) {
-            zoomText = z.findChild<display::NumberView*>("txtZoom")->displayText();
-            c.edit(z);
-            z.close();
-        });
+        const bool seen = whileModal<zoom::FrmZoom>([&] { c.run(*this); },
+                                                    [&](zoom::FrmZoom& z) {
+                                                        zoomText =
+                                                            z.findChild<display::NumberView*>("txtZoom")->displayText();
+                                                        c.edit(z);
+                                                        z.close();
+                                                    });
         EXPECT_TRUE(seen);
         EXPECT_EQ(zoomText, c.zoomText);
     } else {
@@ -127,24 +135,38 @@ void doubleClick(CalcWindow& t, const char* box)
     QTest::mouseDClick(t.find<display::NumberView>(box)->viewport(), Qt::LeftButton);
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Commands, ::testing::Values(
-    Command{"CtrlC", "1234.5", "", [](CalcWindow& t) { t.key(Qt::Key_C, Qt::ControlModifier); }, {}, "",
-            "1,234.5", "1234.5"},
-    Command{"CtrlV", "", " -12 345 ", [](CalcWindow& t) { t.key(Qt::Key_V, Qt::ControlModifier); }, {}, "",
-            "12,345.", " -12 345 "},
-    Command{"PasteButton", "", "3.14", [](CalcWindow& t) { t.click("cmdPaste"); }, {}, "", "3.14", "3.14"},
-    Command{"ShiftF2", "1234", "", [](CalcWindow& t) { t.key(Qt::Key_F2, Qt::ShiftModifier); },
-            [](zoom::FrmZoom&) {}, "1,234", "1,234", ""},
-    Command{"ReadoutDoubleClick", "1234567", "", [](CalcWindow& t) { doubleClick(t, "txtReadout"); },
-            [](zoom::FrmZoom& z) {
-                EXPECT_EQ(platform::clipboard().text(), "1234567");  // copied before the window opened
-                auto* box = z.findChild<display::NumberView*>("txtZoom");
-                box->setCursorPosition(box->length());
-                QTest::keyClick(box, Qt::Key_Backspace);
-            },
-            "1,234,567", "123,456", "1234567"},
-    Command{"WordsDoubleClick", "12.5", "", [](CalcWindow& t) { doubleClick(t, "lbltxtNum"); },
-            [](zoom::FrmZoom& z) { z.findChild<QAction*>("mnuText")->trigger(); }, "12.5", "12.5", nullptr}),
+INSTANTIATE_TEST_SUITE_P(
+    Window, Commands,
+    ::testing::Values(
+        Command{"CtrlC",
+                "1234.5",
+                "",
+                [](CalcWindow& t) { t.key(Qt::Key_C, Qt::ControlModifier); },
+                {},
+                "",
+                "1,234.5",
+                "1234.5"},
+        Command{"CtrlV",
+                "",
+                " -12 345 ",
+                [](CalcWindow& t) { t.key(Qt::Key_V, Qt::ControlModifier); },
+                {},
+                "",
+                "12,345.",
+                " -12 345 "},
+        Command{"PasteButton", "", "3.14", [](CalcWindow& t) { t.click("cmdPaste"); }, {}, "", "3.14", "3.14"},
+        Command{"ShiftF2", "1234", "", [](CalcWindow& t) { t.key(Qt::Key_F2, Qt::ShiftModifier); },
+                [](zoom::FrmZoom&) {}, "1,234", "1,234", ""},
+        Command{"ReadoutDoubleClick", "1234567", "", [](CalcWindow& t) { doubleClick(t, "txtReadout"); },
+                [](zoom::FrmZoom& z) {
+                    EXPECT_EQ(platform::clipboard().text(), "1234567");  // copied before the window opened
+                    auto* box = z.findChild<display::NumberView*>("txtZoom");
+                    box->setCursorPosition(box->length());
+                    QTest::keyClick(box, Qt::Key_Backspace);
+                },
+                "1,234,567", "123,456", "1234567"},
+        Command{"WordsDoubleClick", "12.5", "", [](CalcWindow& t) { doubleClick(t, "lbltxtNum"); },
+                [](zoom::FrmZoom& z) { z.findChild<QAction*>("mnuText")->trigger(); }, "12.5", "12.5", nullptr}),
     [](const ::testing::TestParamInfo<Command>& i) { return std::string(i.param.name); });
 
 TEST_F(FrmCalcTest, ConversionPanelOpensByAccessKeysAndConverts)
@@ -169,7 +191,8 @@ TEST_F(FrmCalcTest, ConversionPanelOpensByAccessKeysAndConverts)
     EXPECT_TRUE(words().endsWith("\n\n100 Centimeters equals 3.280839895 Feet")) << words().toStdString();
     QTest::mouseClick(find<QRadioButton>("Option1"), Qt::LeftButton);
     EXPECT_FALSE(find<QRadioButton>("optDirection")->isChecked());
-    type("\x1b\x1b" "212{cmdCToF}");
+    type("\x1b\x1b"
+         "212{cmdCToF}");
     EXPECT_EQ(readout(), "100.0008");
 
     convert->trigger();
@@ -181,13 +204,15 @@ TEST_F(FrmCalcTest, ConversionPanelOpensByAccessKeysAndConverts)
 TEST_F(FrmCalcTest, AboutOpensAndTogglesItsHeight)
 {
     int shortHeight = 0, tallHeight = 0;
-    const bool seen = whileModal<about::FrmAbout>([&] { action("mnuAbout")->trigger(); }, [&](about::FrmAbout& a) {
-        EXPECT_EQ(a.windowTitle(), "About Megatally");
-        shortHeight = a.height();
-        QTest::mouseClick(a.findChild<QPushButton*>("cmdDirections"), Qt::LeftButton);
-        tallHeight = a.height();
-        QTest::mouseClick(a.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    });
+    const bool seen =
+        whileModal<about::FrmAbout>([&] { action("mnuAbout")->trigger(); },
+                                    [&](about::FrmAbout& a) {
+                                        EXPECT_EQ(a.windowTitle(), "About Megatally");
+                                        shortHeight = a.height();
+                                        QTest::mouseClick(a.findChild<QPushButton*>("cmdDirections"), Qt::LeftButton);
+                                        tallHeight = a.height();
+                                        QTest::mouseClick(a.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+                                    });
     EXPECT_TRUE(seen);
     EXPECT_NEAR(static_cast<double>(tallHeight) / shortHeight, (8295.0 - 435) / (4755 - 435), 0.02);
 }
@@ -203,7 +228,7 @@ TEST_F(FrmCalcTest, LongNumbersNeverGrowTheWindow)
     QCoreApplication::processEvents();
     EXPECT_EQ(w->size(), before);
     EXPECT_EQ(readout().size(), 3002 + 1000);  // digits and separators
-    EXPECT_EQ(readout().right(5), "2,312");     // ...123 then 12
+    EXPECT_EQ(readout().right(5), "2,312");    // ...123 then 12
     auto* box = find<display::NumberView>("txtReadout");
     EXPECT_GT(box->verticalScrollBar()->maximum(), 0);
     box->selectAll();  // a selection copied from the readout is the number as shown
@@ -224,7 +249,7 @@ TEST_F(FrmCalcTest, PiShowsTheBusyPointerAndYieldsOnce)
     EXPECT_TRUE(readout().startsWith("3.14159265358979323846")) << readout().toStdString();
     EXPECT_EQ(fake.log, (std::vector<std::string>{"busy", "yield", "default"}));
     EXPECT_FALSE(words().contains("Chill"));  // the notice made way for the words
-    key(Qt::Key_Return);  // the focus is back on the sink, where Enter is "="
+    key(Qt::Key_Return);                      // the focus is back on the sink, where Enter is "="
     EXPECT_EQ(w->engine().state().pendingOperator, "=");
 }
 

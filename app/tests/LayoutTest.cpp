@@ -91,8 +91,8 @@ TEST_F(Layout, BoxesGrowWithTheWindowAndTheKeypadStays)
                 tape = find("txtHistory")->size();
     const auto keys = keypad();
     resizeTo(QSize(1400, 900));
-    for (const auto& [name, before] : std::map<const char*, QSize>{
-             {"txtReadout", readout}, {"lbltxtNum", words}, {"txtHistory", tape}}) {
+    for (const auto& [name, before] :
+         std::map<const char*, QSize>{{"txtReadout", readout}, {"lbltxtNum", words}, {"txtHistory", tape}}) {
         const QSize after = find(name)->size();
         EXPECT_GT(after.width(), before.width() + 500) << name;
         EXPECT_GT(after.height(), before.height() + 50) << name;
@@ -234,18 +234,19 @@ TEST(MemoryTip, WholeUpToTheCapThenHeadAndTail)
     EXPECT_NE(capped.find("\n\u2026\n"), std::string::npos);
     // The last lines are the value's last: 3,000,001 = 37,500 lines of 80 and one digit.
     const std::size_t lastLines = huge.size() - kTipLine - 1;
-    EXPECT_NE(capped.find(huge.substr(lastLines, kTipLine) + "\n" + huge.substr(huge.size() - 1) + "\n3,000,001 digits"),
-              std::string::npos);
+    EXPECT_NE(
+        capped.find(huge.substr(lastLines, kTipLine) + "\n" + huge.substr(huge.size() - 1) + "\n3,000,001 digits"),
+        std::string::npos);
 }
 
 TEST_F(Layout, TabFollowsTheVisualOrder)
 {
     const std::vector<std::string> pads = {
-        "cmdMemStore", "cmdMemAdd", "cmdMemSub", "Cancel", "CancelEntry", "Percent", "Operator0",
-        "Number7", "Number8", "Number9", "Operator2", "Number4", "Number5", "Number6", "Operator3",
-        "Number1", "Number2", "Number3", "Operator1", "Number0", "Decimal", "Operator4",
-        "cmdSquare", "cmdCube", "cmdSquareRoot", "cmdCubeRoot", "cmdToPowerOf", "cmdFactorial",
-        "cmdMod", "cmdLog", "cmdPi", "cmdEulers", "cmdPaste"};
+        "cmdMemStore", "cmdMemAdd", "cmdMemSub", "Cancel",        "CancelEntry", "Percent",      "Operator0",
+        "Number7",     "Number8",   "Number9",   "Operator2",     "Number4",     "Number5",      "Number6",
+        "Operator3",   "Number1",   "Number2",   "Number3",       "Operator1",   "Number0",      "Decimal",
+        "Operator4",   "cmdSquare", "cmdCube",   "cmdSquareRoot", "cmdCubeRoot", "cmdToPowerOf", "cmdFactorial",
+        "cmdMod",      "cmdLog",    "cmdPi",     "cmdEulers",     "cmdPaste"};
     EXPECT_EQ(tabCycle(false), pads);  // MR and MC are disabled, the panel hidden
     std::vector<std::string> backwards(pads.rbegin(), pads.rend());
     EXPECT_EQ(tabCycle(true), backwards);
@@ -277,14 +278,11 @@ TEST_P(Backspace, TakesBackTypedCharactersOnly)
     EXPECT_EQ(readout(), GetParam().readout);
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Backspace, ::testing::Values(
-    Back{"12345\b", "1,234"},
-    Back{"12\b\b", "0."},
-    Back{"5+3=\b", "8."},
-    Back{"5+3\b4=", "9."},
-    Back{"7{cmdMemStore}\x1b\x1b{cmdMemRecall}\b", "7."},
-    Back{"{cmdPaste}\b", "123.", "123"},
-    Back{"12[Number5]\b", "1"}));  // with the focus on a button too
+INSTANTIATE_TEST_SUITE_P(Window, Backspace,
+                         ::testing::Values(Back{"12345\b", "1,234"}, Back{"12\b\b", "0."}, Back{"5+3=\b", "8."},
+                                           Back{"5+3\b4=", "9."}, Back{"7{cmdMemStore}\x1b\x1b{cmdMemRecall}\b", "7."},
+                                           Back{"{cmdPaste}\b", "123.", "123"},
+                                           Back{"12[Number5]\b", "1"}));  // with the focus on a button too
 
 }  // namespace
 }  // namespace app

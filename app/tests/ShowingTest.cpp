@@ -51,17 +51,17 @@ TEST_P(CancelShowing, LeavesEverythingAsBefore)
     EXPECT_EQ(readout(), "8.");
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, CancelShowing, ::testing::Combine(::testing::Values(
-    ShowingRow{"Paste", "12", "{cmdPaste}"},
-    ShowingRow{"Digit", "{cmdPaste}", "7"},
-    ShowingRow{"Product", "{cmdPaste}*3", "="},
-    ShowingRow{"Square", "{cmdPaste}", "{cmdSquare}", std::string(calc::kLongText / 2 + 1, '9')},
-    ShowingRow{"MemoryRecall", "{cmdPaste}{cmdMemStore}C", "{cmdMemRecall}"},
-    ShowingRow{"MemoryAdd", "{cmdPaste}{cmdMemStore}", "{cmdMemAdd}"},
-    ShowingRow{"Copy", "{cmdPaste}7", "^C"}),
-    ::testing::Values(
-        Way{"Escape", [](CalcWindow& t) { t.type("\x1b"); }},
-        Way{"CancelButton", [](CalcWindow& t) { t.find<QPushButton>("cmdCancelWork")->click(); }})),
+INSTANTIATE_TEST_SUITE_P(
+    Window, CancelShowing,
+    ::testing::Combine(
+        ::testing::Values(ShowingRow{"Paste", "12", "{cmdPaste}"}, ShowingRow{"Digit", "{cmdPaste}", "7"},
+                          ShowingRow{"Product", "{cmdPaste}*3", "="},
+                          ShowingRow{"Square", "{cmdPaste}", "{cmdSquare}", std::string(calc::kLongText / 2 + 1, '9')},
+                          ShowingRow{"MemoryRecall", "{cmdPaste}{cmdMemStore}C", "{cmdMemRecall}"},
+                          ShowingRow{"MemoryAdd", "{cmdPaste}{cmdMemStore}", "{cmdMemAdd}"},
+                          ShowingRow{"Copy", "{cmdPaste}7", "^C"}),
+        ::testing::Values(Way{"Escape", [](CalcWindow& t) { t.type("\x1b"); }},
+                          Way{"CancelButton", [](CalcWindow& t) { t.find<QPushButton>("cmdCancelWork")->click(); }})),
     [](const ::testing::TestParamInfo<CancelShowing::ParamType>& i) {
         return std::string(std::get<0>(i.param).name) + std::get<1>(i.param).name;
     });

@@ -30,7 +30,12 @@ TEST(ThreadWorker, ResultsMessagesAndExceptionsComeBackToTheCaller)
     } rows[] = {
         {"result", [] { return std::string("36"); }, "36", ""},
         {"bad_alloc", []() -> std::string { throw std::bad_alloc(); }, std::nullopt, oom},
-        {"length_error", [] { std::string s; return s.append(s.max_size() + 1, '7'); }, std::nullopt, oom},
+        {"length_error",
+         [] {
+             std::string s;
+             return s.append(s.max_size() + 1, '7');
+         },
+         std::nullopt, oom},
         {"runtime_error", []() -> std::string { throw std::runtime_error("x"); }, std::nullopt, ""},
     };
     for (const auto& row : rows) {

@@ -40,20 +40,26 @@ TEST_P(CancelFactorial, LeavesEverythingAsBefore)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, CancelFactorial, ::testing::Values(
-    CancelWay{"CancelButton", [](CalcWindow& t) { t.type("{cmdCancelWork}"); }, false},
-    CancelWay{"Escape", [](CalcWindow& t) { t.type("\x1b"); }, false},
-    CancelWay{"InputIsNotTakenMeanwhile", [](CalcWindow& t) {
-        t.type("5+ {Number7}{cmdSquare}");
-        t.key(Qt::Key_V, Qt::ControlModifier);
-        QTest::mouseDClick(t.find<display::NumberView>("txtReadout")->viewport(), Qt::LeftButton);
-        EXPECT_TRUE(t.busy());
-        t.type("\x1b");
-    }, false},
-    CancelWay{"ClosingTheWindow", [](CalcWindow& t) {
-        t.w->close();
-        EXPECT_TRUE(t.w->isVisible());  // not while the work unwinds
-    }, true}),
+INSTANTIATE_TEST_SUITE_P(
+    Window, CancelFactorial,
+    ::testing::Values(CancelWay{"CancelButton", [](CalcWindow& t) { t.type("{cmdCancelWork}"); }, false},
+                      CancelWay{"Escape", [](CalcWindow& t) { t.type("\x1b"); }, false},
+                      CancelWay{"InputIsNotTakenMeanwhile",
+                                [](CalcWindow& t) {
+                                    t.type("5+ {Number7}{cmdSquare}");
+                                    t.key(Qt::Key_V, Qt::ControlModifier);
+                                    QTest::mouseDClick(t.find<display::NumberView>("txtReadout")->viewport(),
+                                                       Qt::LeftButton);
+                                    EXPECT_TRUE(t.busy());
+                                    t.type("\x1b");
+                                },
+                                false},
+                      CancelWay{"ClosingTheWindow",
+                                [](CalcWindow& t) {
+                                    t.w->close();
+                                    EXPECT_TRUE(t.w->isVisible());  // not while the work unwinds
+                                },
+                                true}),
     [](const ::testing::TestParamInfo<CancelWay>& i) { return std::string(i.param.name); });
 
 // Counts paint events of one widget.
@@ -95,8 +101,7 @@ TEST_F(WorkTest, WindowPaintsAndShowsProgressDuringLongWork)
             ticks = 0;
             ticker.start(10);
         }
-        if (!hold.reached() || !find("prgWork")->isVisible() || ticks < 10 ||
-            counter.paints - paintsBeforeWork < 5)
+        if (!hold.reached() || !find("prgWork")->isVisible() || ticks < 10 || counter.paints - paintsBeforeWork < 5)
             return false;
         progressShown = true;
         cancelShown = find("cmdCancelWork")->isVisible();

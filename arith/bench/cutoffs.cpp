@@ -30,7 +30,8 @@ std::vector<Limb> randomLimbs(std::size_t n, std::uint32_t seed)
 {
     std::mt19937 rng(seed);
     std::vector<Limb> v(n);
-    for (Limb& x : v) x = rng() % kBase;
+    for (Limb& x : v)
+        x = rng() % kBase;
     v.back() = std::max<Limb>(v.back(), 1);
     return v;
 }
@@ -42,14 +43,17 @@ double secondsPerCall(const std::function<void()>& work)
     std::size_t calls = 1;
     for (;;) {  // enough calls to fill a millisecond
         const auto t0 = Clock::now();
-        for (std::size_t i = 0; i < calls; ++i) work();
-        if (std::chrono::duration<double>(Clock::now() - t0).count() > 1e-3) break;
+        for (std::size_t i = 0; i < calls; ++i)
+            work();
+        if (std::chrono::duration<double>(Clock::now() - t0).count() > 1e-3)
+            break;
         calls *= 2;
     }
     double best = 1e300;
     for (int round = 0; round < 5; ++round) {
         const auto t0 = Clock::now();
-        for (std::size_t i = 0; i < calls; ++i) work();
+        for (std::size_t i = 0; i < calls; ++i)
+            work();
         best = std::min(best, std::chrono::duration<double>(Clock::now() - t0).count() / double(calls));
     }
     return best;
@@ -79,11 +83,14 @@ std::size_t crossover(const std::vector<std::size_t>& grid, const std::function<
                       const std::function<double(std::size_t)>& slower)
 {
     std::vector<bool> wins;
-    for (std::size_t n : grid) wins.push_back(faster(n) < slower(n));
+    for (std::size_t n : grid)
+        wins.push_back(faster(n) < slower(n));
     for (std::size_t i = 0; i < grid.size(); ++i) {
         bool holds = true;
-        for (std::size_t k = i; k < std::min(grid.size(), i + 3); ++k) holds = holds && wins[k];
-        if (holds) return grid[i];
+        for (std::size_t k = i; k < std::min(grid.size(), i + 3); ++k)
+            holds = holds && wins[k];
+        if (holds)
+            return grid[i];
     }
     return 0;
 }
@@ -112,16 +119,17 @@ int main(int argc, char** argv)
         printRow("Karatsuba over the basecase", crossover(small, t(mulKaratsuba), t(mulBasecase)), used.karatsuba);
         printRow("Toom-3 over Karatsuba", crossover(large, t(mulToom3), t(mulKaratsuba)), used.toom3);
         auto best = [&](std::size_t n) {
-            return std::min({timeMul(mulBasecase, n, square), timeMul(mulKaratsuba, n, square),
-                             timeMul(mulToom3, n, square)});
+            return std::min(
+                {timeMul(mulBasecase, n, square), timeMul(mulKaratsuba, n, square), timeMul(mulToom3, n, square)});
         };
         printRow("transform over the others", crossover(small, t(mulNtt), best), used.ntt);
     }
     const std::vector<std::size_t> div = {8, 12, 16, 24, 32, 40, 48, 64, 96, 128, 192, 256};
     std::printf("division (2n by n limbs):\n");
     printRow("recursive over the long division",
-             crossover(div, [](std::size_t n) { return timeDiv(divRecursive, n); },
-                       [](std::size_t n) { return timeDiv(divBasecase, n); }),
+             crossover(
+                 div, [](std::size_t n) { return timeDiv(divRecursive, n); },
+                 [](std::size_t n) { return timeDiv(divBasecase, n); }),
              kDivRecursiveThreshold);
     forcePortableLoops(false);
     return 0;

@@ -20,8 +20,8 @@
 // operands; these are the figures the dispatch cut-offs were chosen from.
 #include "arith/BigArithmetic.h"
 #include "arith/detail/Division.h"
-#include "arith/detail/Multiplication.h"
 #include "arith/detail/Kernels.h"
+#include "arith/detail/Multiplication.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,7 +41,8 @@ std::string randomDigits(std::size_t n, std::uint32_t seed)
 {
     std::mt19937 rng(seed);
     std::string s(n, '0');
-    for (char& c : s) c = char('0' + rng() % 10);
+    for (char& c : s)
+        c = char('0' + rng() % 10);
     s[0] = char('1' + rng() % 9);
     return s;
 }
@@ -55,7 +56,8 @@ std::string operand(const std::string& name, std::size_t digits, std::uint32_t s
             std::stringstream ss;
             ss << in.rdbuf();
             std::string s = ss.str();
-            while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+            while (!s.empty() && (s.back() == '\n' || s.back() == '\r'))
+                s.pop_back();
             return s;
         }
     }
@@ -117,13 +119,13 @@ std::string withPoint(std::string digits, std::size_t whole)
 std::string addend(char which, std::size_t n)
 {
     const std::string name = std::string("add_") + which + "_" + std::to_string(n);
-    if (const char* dir = std::getenv("MEGATALLY_SCALE_INPUTS"); dir && std::ifstream(std::string(dir) + "/" + name + ".txt"))
+    if (const char* dir = std::getenv("MEGATALLY_SCALE_INPUTS");
+        dir && std::ifstream(std::string(dir) + "/" + name + ".txt"))
         return operand(name, n, 0);
     return which == 'a' ? withPoint(randomDigits(n, 5), n / 2) : withPoint(randomDigits(n, 6), n / 2 - 3);
 }
 
-template <std::string (*Op)(std::string, std::string)>
-void AddOrSubtract(benchmark::State& state, const char* task)
+template <std::string (*Op)(std::string, std::string)> void AddOrSubtract(benchmark::State& state, const char* task)
 {
     const std::size_t n = std::size_t(state.range(0));
     const std::string a = addend('a', n), b = addend('b', n);
@@ -183,8 +185,10 @@ std::vector<Limb> randomLimbs(std::size_t n, std::uint32_t seed)
 {
     std::mt19937 rng(seed);
     std::vector<Limb> v(n);
-    for (Limb& x : v) x = rng() % arith::detail::kBase;
-    if (v.back() == 0) v.back() = 1;
+    for (Limb& x : v)
+        x = rng() % arith::detail::kBase;
+    if (v.back() == 0)
+        v.back() = 1;
     return v;
 }
 
@@ -205,19 +209,19 @@ void MulKernel(benchmark::State& state)
 
 void mulSizes(benchmark::internal::Benchmark* b)
 {
-    for (int n : {16, 24, 32, 40, 48, 64, 80, 96, 112, 128, 144, 160, 192, 200, 256, 320, 384, 512, 768, 1024,
-                  1500, 2048, 3000, 4096})
+    for (int n : {16,  24,  32,  40,  48,  64,  80,  96,   112,  128,  144,  160,
+                  192, 200, 256, 320, 384, 512, 768, 1024, 1500, 2048, 3000, 4096})
         b->Arg(n);
 }
 
 using namespace arith::detail;
 // Vector loops where the processor has them ("Mul", "Sqr"), and the
 // portable loops ("PortableMul", "PortableSqr").
-#define MEGATALLY_KERNELS(kind, sq, portable)                                                         \
-    BENCHMARK(MulKernel<mulBasecase, sq, portable>)->Name("Crossover/" kind "/basecase")->Apply(mulSizes);   \
-    BENCHMARK(MulKernel<mulKaratsuba, sq, portable>)->Name("Crossover/" kind "/karatsuba")->Apply(mulSizes); \
-    BENCHMARK(MulKernel<mulToom3, sq, portable>)->Name("Crossover/" kind "/toom3")->Apply(mulSizes);         \
-    BENCHMARK(MulKernel<mulNtt, sq, portable>)->Name("Crossover/" kind "/ntt")->Apply(mulSizes);             \
+#define MEGATALLY_KERNELS(kind, sq, portable)                                                                          \
+    BENCHMARK(MulKernel<mulBasecase, sq, portable>)->Name("Crossover/" kind "/basecase")->Apply(mulSizes);             \
+    BENCHMARK(MulKernel<mulKaratsuba, sq, portable>)->Name("Crossover/" kind "/karatsuba")->Apply(mulSizes);           \
+    BENCHMARK(MulKernel<mulToom3, sq, portable>)->Name("Crossover/" kind "/toom3")->Apply(mulSizes);                   \
+    BENCHMARK(MulKernel<mulNtt, sq, portable>)->Name("Crossover/" kind "/ntt")->Apply(mulSizes);                       \
     BENCHMARK(MulKernel<multiplyLimbs, sq, portable>)->Name("Crossover/" kind "/dispatch")->Apply(mulSizes)
 MEGATALLY_KERNELS("Mul", false, false);
 MEGATALLY_KERNELS("Sqr", true, false);

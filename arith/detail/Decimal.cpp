@@ -44,7 +44,8 @@ inline Limb readNine(const char* p)
 {
     std::uint64_t v;
     std::memcpy(&v, p + 1, 8);
-    if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap64(v);
+    if constexpr (std::endian::native == std::endian::big)
+        v = __builtin_bswap64(v);
     v -= 0x3030303030303030ull;
     v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFull;
     v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFull;
@@ -57,7 +58,8 @@ inline Limb readNine(const char* p)
 bool allDigits(std::string_view s)
 {
     unsigned bad = 0;
-    for (const char c : s) bad |= static_cast<unsigned char>(c - '0') > 9;
+    for (const char c : s)
+        bad |= static_cast<unsigned char>(c - '0') > 9;
     return bad == 0;
 }
 
@@ -66,17 +68,22 @@ bool allDigits(std::string_view s)
 Limbs runsToLimbs(std::string_view first, std::string_view second, std::size_t pad)
 {
     // Leading zeros go first, so that the vector comes out (nearly) trimmed.
-    while (!first.empty() && first.front() == '0') first.remove_prefix(1);
+    while (!first.empty() && first.front() == '0')
+        first.remove_prefix(1);
     if (first.empty())
-        while (!second.empty() && second.front() == '0') second.remove_prefix(1);
+        while (!second.empty() && second.front() == '0')
+            second.remove_prefix(1);
     const std::size_t n1 = first.size(), n12 = n1 + second.size(), len = n12 + pad;
-    if (n12 == 0) return {};
+    if (n12 == 0)
+        return {};
     Limbs v;
     v.reserve((len + kDigits - 1) / kDigits + 1);  // room for a carry limb, as a sum needs
     v.resize((len + kDigits - 1) / kDigits);
     auto digitAt = [&](std::size_t i) -> Limb {
-        if (i < n1) return Limb(first[i] - '0');
-        if (i < n12) return Limb(second[i - n1] - '0');
+        if (i < n1)
+            return Limb(first[i] - '0');
+        if (i < n12)
+            return Limb(second[i - n1] - '0');
         return 0;
     };
     // Limb k holds the digits [end - 9, end) of the sequence, end = len - 9k.
@@ -91,7 +98,8 @@ Limbs runsToLimbs(std::string_view first, std::string_view second, std::size_t p
             v[k] = readNine(second.data() + (begin - n1));
         } else {
             Limb x = 0;  // across a boundary, or the short top limb
-            for (std::size_t i = begin; i < end; ++i) x = x * 10 + digitAt(i);
+            for (std::size_t i = begin; i < end; ++i)
+                x = x * 10 + digitAt(i);
             v[k] = x;
         }
         end = begin;
@@ -193,7 +201,8 @@ namespace {
 std::size_t digitsOf(Limb top)
 {
     std::size_t d = 1;
-    while (d < kDigits && top >= kPow10[d]) ++d;
+    while (d < kDigits && top >= kPow10[d])
+        ++d;
     return d;
 }
 
@@ -226,7 +235,8 @@ void writeDigits(char* dst, const Limb* p, std::size_t n, std::size_t keep, std:
         }
         at += take;
     }
-    if (pointAfter < keep) dst[pointAfter] = '.';
+    if (pointAfter < keep)
+        dst[pointAfter] = '.';
 }
 
 }  // namespace
@@ -261,8 +271,10 @@ std::string formatDecimal(bool negative, const Limbs& mag, std::size_t scale)
     const std::size_t total = (n - 1) * kDigits + digitsOf(mag[n - 1]);
     // Trailing zeros of the fraction go; the integer digits stay.
     std::size_t zeros = 0, low = 0;
-    for (; mag[low] == 0; ++low) zeros += kDigits;
-    for (Limb x = mag[low]; x % 10 == 0; x /= 10) ++zeros;
+    for (; mag[low] == 0; ++low)
+        zeros += kDigits;
+    for (Limb x = mag[low]; x % 10 == 0; x /= 10)
+        ++zeros;
     const std::size_t dropped = std::min(zeros, scale);
     const std::size_t keep = total - dropped, frac = scale - dropped;
     std::string out;

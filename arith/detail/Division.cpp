@@ -36,7 +36,7 @@ void knuthIn(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* 
     w[nu] = 0;
     const u64 vTop = v[n - 1], vNext = v[n - 2];
     for (std::size_t j = nu - n + 1; j-- > 0;) {
-        pollCancel();  // a quotient limb is n multiply-subtracts: the poll is noise
+        pollCancel();     // a quotient limb is n multiply-subtracts: the poll is noise
         Limb* x = w + j;  // the window x[0 .. n], below v * 10^9
         u64 num = u64(x[n]) * kBase + x[n - 1];
         u64 qhat = num / vTop;
@@ -44,7 +44,8 @@ void knuthIn(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* 
         while (qhat >= kBase || qhat * vNext > rhat * kBase + x[n - 2]) {
             --qhat;
             rhat += vTop;
-            if (rhat >= kBase) break;
+            if (rhat >= kBase)
+                break;
         }
         // x -= qhat * v. The products' high and low halves do not depend on
         // one another, so the only chain from limb to limb is the borrow
@@ -90,7 +91,8 @@ void decrement(Limb* x, std::size_t n)
 std::size_t recScratch(std::size_t na, std::size_t n)
 {
     const std::size_t m = na - n;
-    if (m < kDivRecursiveThreshold || n < 2) return na + 1;
+    if (m < kDivRecursiveThreshold || n < 2)
+        return na + 1;
     const std::size_t k = m / 2;
     const std::size_t own = (m - k + 1) + (n - k) + (n + k + 1) + (m + 1) + (k + 1) + (n - k) + (n + 1);
     return own + std::max(recScratch(na - 2 * k, n - k), recScratch(n, n - k));
@@ -172,8 +174,7 @@ void checkContract([[maybe_unused]] const Limb* u, [[maybe_unused]] std::size_t 
 // (nu - nv + 2 limbs, the top one zero) and the scaled remainder.
 using ScaledMethod = void (*)(const Limb* un, std::size_t nun, const Limb* vn, std::size_t nv, Limb* q, Limb* r);
 
-void divideScaled(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r,
-                  ScaledMethod method)
+void divideScaled(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r, ScaledMethod method)
 {
     checkContract(u, nu, v, nv, q, r);
     if (nv == 1) {
@@ -200,9 +201,10 @@ void divideInBlocks(const Limb* A, std::size_t na, const Limb* B, std::size_t n,
     ARITH_ASSERT(cmpLimbs(A + na - n, n, B, n) < 0);
     const std::size_t total = na - n;  // quotient limbs below the zero top one
     q[total] = 0;
-    std::size_t pos = total;               // quotient limbs still to find: q[0 .. pos)
+    std::size_t pos = total;  // quotient limbs still to find: q[0 .. pos)
     std::size_t first = total % n;
-    if (first == 0) first = n;
+    if (first == 0)
+        first = n;
     // Working memory for every block, sized once.
     std::vector<Limb> block(2 * n), Qb(n + 1), rem(n, 0);
     std::vector<Limb> scratch(std::max(recScratch(n + first, n), recScratch(2 * n, n)));
@@ -212,7 +214,8 @@ void divideInBlocks(const Limb* A, std::size_t na, const Limb* B, std::size_t n,
         pos -= len;
         // block = rem * X^len + A[pos .. pos + len), or the top n + len
         // limbs of A for the first block.
-        if (!started) std::copy(A + pos, A + pos + len + n, block.begin());
+        if (!started)
+            std::copy(A + pos, A + pos + len + n, block.begin());
         else {
             std::copy(A + pos, A + pos + len, block.begin());
             std::copy(rem.begin(), rem.end(), block.begin() + len);
@@ -239,8 +242,10 @@ void divRecursive(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, 
 void divideLimbs(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, Limb* q, Limb* r)
 {
     pollCancel();
-    if (nv < kDivRecursiveThreshold || nu - nv + 1 < kDivRecursiveThreshold) divBasecase(u, nu, v, nv, q, r);
-    else divRecursive(u, nu, v, nv, q, r);
+    if (nv < kDivRecursiveThreshold || nu - nv + 1 < kDivRecursiveThreshold)
+        divBasecase(u, nu, v, nv, q, r);
+    else
+        divRecursive(u, nu, v, nv, q, r);
 }
 
 }  // namespace arith::detail

@@ -14,13 +14,13 @@
 namespace arith::detail {
 
 // 10^k for k < 9: the multiplier that shifts a limb array by k digits.
-inline constexpr Limb kPow10[kLimbDigits] = {1,      10,      100,      1000,     10000,
-                                             100000, 1000000, 10000000, 100000000};
+inline constexpr Limb kPow10[kLimbDigits] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
 
 // Length without leading zero limbs (0 for the value zero).
 inline std::size_t normLen(const Limb* a, std::size_t n)
 {
-    while (n > 0 && a[n - 1] == 0) --n;
+    while (n > 0 && a[n - 1] == 0)
+        --n;
     return n;
 }
 
@@ -29,9 +29,11 @@ inline int cmpLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb
 {
     na = normLen(a, na);
     nb = normLen(b, nb);
-    if (na != nb) return na < nb ? -1 : 1;
+    if (na != nb)
+        return na < nb ? -1 : 1;
     for (std::size_t i = na; i-- > 0;) {
-        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+        if (a[i] != b[i])
+            return a[i] < b[i] ? -1 : 1;
     }
     return 0;
 }
@@ -67,7 +69,8 @@ inline Limb carryThrough(Limb* r, const Limb* a, std::size_t n, Limb carry)
         carry = a[i] == kBase - 1;
         r[i] = carry ? 0 : a[i] + 1;
     }
-    if (r != a) std::copy(a + i, a + n, r + i);
+    if (r != a)
+        std::copy(a + i, a + n, r + i);
     return carry;
 }
 
@@ -79,7 +82,8 @@ inline Limb borrowThrough(Limb* r, const Limb* a, std::size_t n, Limb borrow)
         borrow = a[i] == 0;
         r[i] = borrow ? kBase - 1 : a[i] - 1;
     }
-    if (r != a) std::copy(a + i, a + n, r + i);
+    if (r != a)
+        std::copy(a + i, a + n, r + i);
     return borrow;
 }
 

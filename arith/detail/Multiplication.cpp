@@ -73,10 +73,7 @@ void carryColumns(u64* col, std::size_t n)
     }
 }
 
-bool isSquare(const Limb* a, std::size_t na, const Limb* b, std::size_t nb)
-{
-    return a == b && na == nb;
-}
+bool isSquare(const Limb* a, std::size_t na, const Limb* b, std::size_t nb) { return a == b && na == nb; }
 
 // Puts the longer operand first and checks the contract every method
 // shares; answers whether the product is a square.
@@ -100,7 +97,8 @@ struct Signed {
     void trim()
     {
         mag.resize(normLen(mag.data(), mag.size()));
-        if (mag.empty()) neg = false;
+        if (mag.empty())
+            neg = false;
     }
 };
 
@@ -126,7 +124,8 @@ Signed addMag(const Signed& x, const Signed& y, bool negX, bool negY)
         r.neg = negX;
     } else {
         int c = cmpLimbs(p.data(), p.size(), q.data(), q.size());
-        if (c == 0) return r;
+        if (c == 0)
+            return r;
         const auto& big = c > 0 ? p : q;
         const auto& small = c > 0 ? q : p;
         r.mag.resize(big.size());
@@ -137,14 +136,8 @@ Signed addMag(const Signed& x, const Signed& y, bool negX, bool negY)
     return r;
 }
 
-Signed operator+(const Signed& x, const Signed& y)
-{
-    return addMag(x, y, x.neg, y.neg);
-}
-Signed operator-(const Signed& x, const Signed& y)
-{
-    return addMag(x, y, x.neg, !y.neg);
-}
+Signed operator+(const Signed& x, const Signed& y) { return addMag(x, y, x.neg, y.neg); }
+Signed operator-(const Signed& x, const Signed& y) { return addMag(x, y, x.neg, !y.neg); }
 
 Signed times(const Signed& x, Limb m)
 {
@@ -169,7 +162,8 @@ Signed divExact(const Signed& x, Limb d)
 Signed operator*(const Signed& x, const Signed& y)
 {
     Signed r;
-    if (x.mag.empty() || y.mag.empty()) return r;
+    if (x.mag.empty() || y.mag.empty())
+        return r;
     r.mag.resize(x.mag.size() + y.mag.size());
     multiplyLimbs(x.mag.data(), x.mag.size(), y.mag.data(), y.mag.size(), r.mag.data());
     r.neg = x.neg != y.neg;
@@ -180,7 +174,8 @@ Signed operator*(const Signed& x, const Signed& y)
 Signed squareOf(const Signed& x)
 {
     Signed r;
-    if (x.mag.empty()) return r;
+    if (x.mag.empty())
+        return r;
     r.mag.resize(2 * x.mag.size());
     multiplyLimbs(x.mag.data(), x.mag.size(), x.mag.data(), x.mag.size(), r.mag.data());
     r.trim();
@@ -190,7 +185,8 @@ Signed squareOf(const Signed& x)
 // The piece [from, from + len) of a[0 .. n), clipped to the array.
 Signed piece(const Limb* a, std::size_t n, std::size_t from, std::size_t len)
 {
-    if (from >= n) return Signed{};
+    if (from >= n)
+        return Signed{};
     return fromLimbs(a + from, std::min(len, n - from));
 }
 
@@ -201,7 +197,8 @@ namespace {
 // col[i .. i + na) += m * a[0 .. na), the inner loop of mulBasecase.
 void addRow(u64* col, const Limb* a, std::size_t na, u64 m)
 {
-    for (std::size_t j = 0; j < na; ++j) col[j] += m * a[j];
+    for (std::size_t j = 0; j < na; ++j)
+        col[j] += m * a[j];
 }
 
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -241,18 +238,22 @@ void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, L
     std::fill(col, col + n, 0);
     auto row = addRow;
 #if defined(__x86_64__) && defined(__GNUC__)
-    if (vectorLoops()) row = addRowAvx2;
+    if (vectorLoops())
+        row = addRowAvx2;
 #endif
     for (std::size_t i0 = 0; i0 < nb; i0 += kRowsPerCarry) {
         pollCancel();  // a block is 16 rows of na multiply-adds: the poll is noise
         std::size_t i1 = std::min(nb, i0 + kRowsPerCarry);
-        for (std::size_t i = i0; i < i1; ++i) row(col + i, a, na, b[i]);
+        for (std::size_t i = i0; i < i1; ++i)
+            row(col + i, a, na, b[i]);
         // The block's rows reached columns i0 .. i1 - 2 + na; the last
         // column, n - 1, is only ever a carry, so settling stops below it.
-        if (i1 < nb) settleColumns(col, i0, i1 - 1 + na);
+        if (i1 < nb)
+            settleColumns(col, i0, i1 - 1 + na);
     }
     carryColumns(col, n);
-    for (std::size_t k = 0; k < n; ++k) out[k] = Limb(col[k]);
+    for (std::size_t k = 0; k < n; ++k)
+        out[k] = Limb(col[k]);
 }
 
 void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
@@ -266,31 +267,38 @@ void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, 
     const std::size_t n = na + nb;
 
     std::fill(out, out + n, 0);
-    multiplyLimbs(a, m, b, lb0, out);                                 // z0 in out[0 .. m+lb0)
-    if (lb1 > 0) multiplyLimbs(a + m, la1, b + m, lb1, out + 2 * m);  // z2 in out[2m .. n)
+    multiplyLimbs(a, m, b, lb0, out);  // z0 in out[0 .. m+lb0)
+    if (lb1 > 0)
+        multiplyLimbs(a + m, la1, b + m, lb1, out + 2 * m);  // z2 in out[2m .. n)
 
     // da = |a0 - a1| (m limbs), db = |b0 - b1| (lb0 limbs).
     std::vector<Limb> buf(2 * m + 2 * lb0 + n + 1, 0);
     Limb* da = buf.data();
     Limb* db = da + m;
-    Limb* t = db + lb0;          // da * db, m + lb0 limbs
-    Limb* mid = t + m + lb0;     // z0 + z2 -/+ t, n - m + 1 limbs
+    Limb* t = db + lb0;       // da * db, m + lb0 limbs
+    Limb* mid = t + m + lb0;  // z0 + z2 -/+ t, n - m + 1 limbs
     bool negA = cmpLimbs(a, m, a + m, la1) < 0;
-    if (negA) subArrays(da, a + m, la1, a, normLen(a, m));  // a1 > a0: a1 fits in la1 limbs
-    else subArrays(da, a, m, a + m, la1);
+    if (negA)
+        subArrays(da, a + m, la1, a, normLen(a, m));  // a1 > a0: a1 fits in la1 limbs
+    else
+        subArrays(da, a, m, a + m, la1);
     bool negB = negA;
     if (!square) {
         const Limb* b1 = b + lb0;  // b1 is empty when b fits in m limbs
         negB = cmpLimbs(b, lb0, b1, lb1) < 0;
-        if (negB) subArrays(db, b1, lb1, b, normLen(b, lb0));
-        else subArrays(db, b, lb0, b1, lb1);
+        if (negB)
+            subArrays(db, b1, lb1, b, normLen(b, lb0));
+        else
+            subArrays(db, b, lb0, b1, lb1);
     }
     const std::size_t nda = normLen(da, m);
     const std::size_t ndb = square ? nda : normLen(db, lb0);
     const std::size_t nt = nda + ndb;
     if (nda > 0 && ndb > 0) {
-        if (square) multiplyLimbs(da, nda, da, nda, t);
-        else multiplyLimbs(da, nda, db, ndb, t);
+        if (square)
+            multiplyLimbs(da, nda, da, nda, t);
+        else
+            multiplyLimbs(da, nda, db, ndb, t);
     }
 
     // mid = z0 + z2, then -t when the signs agree, +t when they differ.
@@ -299,8 +307,10 @@ void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, 
     std::copy(out, out + nz0, mid);
     addInto(mid, nmid, out + 2 * m, nz2);
     if (nt > 0) {
-        if (negA == negB) subFrom(mid, nmid, t, nt);
-        else addInto(mid, nmid, t, nt);
+        if (negA == negB)
+            subFrom(mid, nmid, t, nt);
+        else
+            addInto(mid, nmid, t, nt);
     }
     addInto(out + m, n - m, mid, normLen(mid, nmid));
 }
@@ -322,8 +332,10 @@ void mulToom3(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb
     };
     Signed va[5], vb[5], r[5];
     evaluate(a, na, va);
-    if (!square) evaluate(b, nb, vb);
-    for (int i = 0; i < 5; ++i) r[i] = square ? squareOf(va[i]) : va[i] * vb[i];
+    if (!square)
+        evaluate(b, nb, vb);
+    for (int i = 0; i < 5; ++i)
+        r[i] = square ? squareOf(va[i]) : va[i] * vb[i];
 
     // Interpolation (Bodrato's sequence); every division is exact.
     Signed r0 = std::move(r[0]), r1 = std::move(r[1]), rm1 = std::move(r[2]);
@@ -342,14 +354,16 @@ void mulToom3(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb
     for (int i = 0; i < 5; ++i) {
         const std::size_t at = i * m;
         const std::vector<Limb>& c = coef[i]->mag;
-        if (c.empty()) continue;
+        if (c.empty())
+            continue;
         addInto(out + at, n - at, c.data(), c.size());
     }
 }
 
 const MulCutoffs& mulCutoffs(bool square)
 {
-    if (vectorLoops()) return square ? kVectorSquareCutoffs : kVectorCutoffs;
+    if (vectorLoops())
+        return square ? kVectorSquareCutoffs : kVectorCutoffs;
     return square ? kScalarSquareCutoffs : kScalarCutoffs;
 }
 
@@ -377,8 +391,10 @@ void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
         }
         return;
     }
-    if (nb < cut.toom3) mulKaratsuba(a, na, b, nb, out);
-    else mulToom3(a, na, b, nb, out);
+    if (nb < cut.toom3)
+        mulKaratsuba(a, na, b, nb, out);
+    else
+        mulToom3(a, na, b, nb, out);
 }
 
 }  // namespace arith::detail

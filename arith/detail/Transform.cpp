@@ -43,7 +43,8 @@ struct Mont {
     constexpr explicit Mont(u32 prime) : p(prime), pinv(0), r2(0)
     {
         u32 inv = prime;  // Newton iteration for p^(-1) mod 2^32
-        for (int i = 0; i < 5; ++i) inv *= 2u - prime * inv;
+        for (int i = 0; i < 5; ++i)
+            inv *= 2u - prime * inv;
         pinv = inv;
         u64 r = (u64(1) << 32) % prime;
         r2 = u32(r * r % prime);
@@ -70,7 +71,8 @@ struct Mont {
     {
         u32 r = toMont(1);
         while (e) {
-            if (e & 1) r = mul(r, baseMont);
+            if (e & 1)
+                r = mul(r, baseMont);
             baseMont = mul(baseMont, baseMont);
             e >>= 1;
         }
@@ -97,7 +99,8 @@ struct Twiddles {
     std::vector<u32> tw, itw;
     void ensure(const Prime& pr, std::size_t n)
     {
-        if (tw.size() >= n) return;
+        if (tw.size() >= n)
+            return;
         const Mont& m = pr.m;
         tw.assign(n, 0);
         itw.assign(n, 0);
@@ -161,14 +164,19 @@ void inverseLevels(u32* a, std::size_t n, const Mont m, const u32* itw, std::siz
 // c[i] = c[i] * f[i] (or c[i] * c[i] when f is null), Montgomery products.
 void pointwise(u32* c, const u32* f, std::size_t n, const Mont m)
 {
-    if (f) for (std::size_t i = 0; i < n; ++i) c[i] = m.mul(c[i], f[i]);
-    else for (std::size_t i = 0; i < n; ++i) c[i] = m.mul(c[i], c[i]);
+    if (f)
+        for (std::size_t i = 0; i < n; ++i)
+            c[i] = m.mul(c[i], f[i]);
+    else
+        for (std::size_t i = 0; i < n; ++i)
+            c[i] = m.mul(c[i], c[i]);
 }
 
 // c[i] = Montgomery product of c[i] and the constant k.
 void scale(u32* c, std::size_t n, u32 k, const Mont m)
 {
-    for (std::size_t i = 0; i < n; ++i) c[i] = m.mul(c[i], k);
+    for (std::size_t i = 0; i < n; ++i)
+        c[i] = m.mul(c[i], k);
 }
 
 // ---- the same loops eight lanes at a time -----------------------------------
@@ -219,7 +227,8 @@ __attribute__((target("avx2"))) inline VMont vmont(const Mont& m)
 __attribute__((target("avx2"))) inline __m256i levelTwiddles(const u32* t, int h)
 {
     alignas(32) u32 lanes[8];
-    for (int i = 0; i < 8; ++i) lanes[i] = t[h + i % h];
+    for (int i = 0; i < 8; ++i)
+        lanes[i] = t[h + i % h];
     return _mm256_load_si256(reinterpret_cast<const __m256i*>(lanes));
 }
 
@@ -311,7 +320,8 @@ __attribute__((target("avx2"))) void scaleAvx2(u32* c, std::size_t n, u32 k, con
     const VMont vm = vmont(m);
     const __m256i vk = _mm256_set1_epi32(int(k));
     std::size_t i = 0;
-    for (; i + 8 <= n; i += 8) store(c + i, vmul(load(c + i), vk, vm));
+    for (; i + 8 <= n; i += 8)
+        store(c + i, vmul(load(c + i), vk, vm));
     scale(c + i, n - i, k, m);
 }
 
@@ -330,7 +340,8 @@ bool haveAvx2()
 void forward(u32* a, std::size_t n, const Mont& m, const u32* tw)
 {
 #ifdef MEGATALLY_NTT_AVX2
-    if (haveAvx2()) return forwardAvx2(a, n, m, tw);
+    if (haveAvx2())
+        return forwardAvx2(a, n, m, tw);
 #endif
     forwardLevels(a, n, m, tw, n / 2, 1);
 }
@@ -338,7 +349,8 @@ void forward(u32* a, std::size_t n, const Mont& m, const u32* tw)
 void inverse(u32* a, std::size_t n, const Mont& m, const u32* itw)
 {
 #ifdef MEGATALLY_NTT_AVX2
-    if (haveAvx2()) return inverseAvx2(a, n, m, itw);
+    if (haveAvx2())
+        return inverseAvx2(a, n, m, itw);
 #endif
     inverseLevels(a, n, m, itw, 1, n);
 }
@@ -346,7 +358,8 @@ void inverse(u32* a, std::size_t n, const Mont& m, const u32* itw)
 void multiplyPointwise(u32* c, const u32* f, std::size_t n, const Mont& m)
 {
 #ifdef MEGATALLY_NTT_AVX2
-    if (haveAvx2()) return pointwiseAvx2(c, f, n, m);
+    if (haveAvx2())
+        return pointwiseAvx2(c, f, n, m);
 #endif
     pointwise(c, f, n, m);
 }
@@ -354,7 +367,8 @@ void multiplyPointwise(u32* c, const u32* f, std::size_t n, const Mont& m)
 void scaleBy(u32* c, std::size_t n, u32 k, const Mont& m)
 {
 #ifdef MEGATALLY_NTT_AVX2
-    if (haveAvx2()) return scaleAvx2(c, n, k, m);
+    if (haveAvx2())
+        return scaleAvx2(c, n, k, m);
 #endif
     scale(c, n, k, m);
 }
@@ -376,7 +390,8 @@ Radix3 radix3Table(const Prime& pr, std::size_t M, bool inverse)
 {
     const Mont& m = pr.m;
     u32 w = m.pow(m.toMont(pr.g), (m.p - 1) / (3 * M));
-    if (inverse) w = m.pow(w, m.p - 2);
+    if (inverse)
+        w = m.pow(w, m.p - 2);
     Radix3 t;
     t.w1.resize(M);
     t.w2.resize(M);
@@ -451,25 +466,31 @@ __attribute__((target("avx2"))) void radix3InverseAvx2(u32* a, std::size_t M, co
 void transform(u32* a, std::size_t n, const Mont& m, const Twiddles& tw, const Radix3* r3, bool inv)
 {
     if (!r3) {
-        if (inv) inverse(a, n, m, tw.itw.data());
-        else forward(a, n, m, tw.tw.data());
+        if (inv)
+            inverse(a, n, m, tw.itw.data());
+        else
+            forward(a, n, m, tw.tw.data());
         return;
     }
     const std::size_t M = n / 3;
     if (!inv) {
 #ifdef MEGATALLY_NTT_AVX2
-        if (haveAvx2()) radix3ForwardAvx2(a, M, *r3, m);
+        if (haveAvx2())
+            radix3ForwardAvx2(a, M, *r3, m);
         else
 #endif
             radix3Forward(a, M, *r3, m);
     }
     for (int b = 0; b < 3; ++b) {
-        if (inv) inverse(a + b * M, M, m, tw.itw.data());
-        else forward(a + b * M, M, m, tw.tw.data());
+        if (inv)
+            inverse(a + b * M, M, m, tw.itw.data());
+        else
+            forward(a + b * M, M, m, tw.tw.data());
     }
     if (inv) {
 #ifdef MEGATALLY_NTT_AVX2
-        if (haveAvx2()) radix3InverseAvx2(a, M, *r3, m);
+        if (haveAvx2())
+            radix3InverseAvx2(a, M, *r3, m);
         else
 #endif
             radix3Inverse(a, M, *r3, m);
@@ -478,8 +499,8 @@ void transform(u32* a, std::size_t n, const Mont& m, const Twiddles& tw, const R
 
 // c[0 .. n) = the cyclic convolution of a and b modulo one prime, as plain
 // residues.
-void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size_t nb, bool square,
-              std::size_t n, u32* c, std::vector<u32>& scratch)
+void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size_t nb, bool square, std::size_t n,
+              u32* c, std::vector<u32>& scratch)
 {
     const Prime& pr = kPrimes[which];
     const Mont& m = pr.m;
@@ -492,11 +513,14 @@ void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size
         // One pair of tables per prime and length, kept for the thread.
         thread_local std::vector<Radix3> cache[3][2];
         int k = 0;
-        while ((std::size_t(1) << k) < n / 3) ++k;
+        while ((std::size_t(1) << k) < n / 3)
+            ++k;
         for (int dir = 0; dir < 2; ++dir) {
             auto& slot = cache[which][dir];
-            if (slot.size() <= std::size_t(k)) slot.resize(k + 1);
-            if (slot[k].w1.empty()) slot[k] = radix3Table(pr, n / 3, dir == 1);
+            if (slot.size() <= std::size_t(k))
+                slot.resize(k + 1);
+            if (slot[k].w1.empty())
+                slot[k] = radix3Table(pr, n / 3, dir == 1);
         }
         fwd3 = &cache[which][0][k];
         inv3 = &cache[which][1][k];
@@ -534,7 +558,8 @@ constexpr u64 powMod(u64 b, u64 e, u64 p)
     u64 r = 1;
     b %= p;
     while (e) {
-        if (e & 1) r = r * b % p;
+        if (e & 1)
+            r = r * b % p;
         b = b * b % p;
         e >>= 1;
     }
@@ -572,10 +597,7 @@ std::size_t nttMaxProductLimbs()
     return limit ? std::min(limit, real) : real;
 }
 
-void limitNttForTests(std::size_t maxProductLimbs)
-{
-    testLimit.store(maxProductLimbs, std::memory_order_relaxed);
-}
+void limitNttForTests(std::size_t maxProductLimbs) { testLimit.store(maxProductLimbs, std::memory_order_relaxed); }
 
 void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
@@ -585,12 +607,15 @@ void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* 
     std::size_t n = std::size_t(3) << kMaxLog;
     for (int k = 0; k <= kMaxLog; ++k) {
         const std::size_t two = std::size_t(1) << k, three = 3 * two;
-        if (two >= len) n = std::min(n, two);
-        if (k >= 2 && three >= len) n = std::min(n, three);
+        if (two >= len)
+            n = std::min(n, two);
+        if (k >= 2 && three >= len)
+            n = std::min(n, three);
     }
 
     std::vector<u32> r(3 * n), scratch;
-    for (int k = 0; k < 3; ++k) convolve(k, a, na, b, nb, square, n, r.data() + k * n, scratch);
+    for (int k = 0; k < 3; ++k)
+        convolve(k, a, na, b, nb, square, n, r.data() + k * n, scratch);
     const u32* r1 = r.data();
     const u32* r2 = r.data() + n;
     const u32* r3 = r.data() + 2 * n;

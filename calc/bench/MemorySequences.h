@@ -37,16 +37,21 @@ inline std::vector<MemorySequence> MemorySequences()
 {
     const std::vector<std::string> divideBy7 = {"Operator0", "Number7", "Operator4"};
     return {
-        {"conversion30", "1, then Mm - In (metric to imperial, a division) pressed 30 times",
+        {"conversion30",
+         "1, then Mm - In (metric to imperial, a division) pressed 30 times",
          {{"", 0, {"Number1"}}, {"", 0, {"cmdMmToIn"}, 30}}},
-        {"divide23", "1 / 7 =, then / 7 = 23 times",
+        {"divide23",
+         "1 / 7 =, then / 7 = 23 times",
          {{"", 0, {"Number1"}}, {"", 0, divideBy7}, {"", 0, divideBy7, 23}}},
-        {"sum-fraction", "a 16,000,000-digit number + a 16,000,000-digit fraction",
+        {"sum-fraction",
+         "a 16,000,000-digit number + a 16,000,000-digit fraction",
          {{".", 16'000'000, {"cmdPaste", "cmdMemStore"}},
           {"", 16'000'000, {"cmdPaste", "Operator1", "cmdMemRecall", "Operator4"}}}},
-        {"tape12", "a 16,000,000-digit number, MS, then + MR = 12 times (each tape line about 53 MB)",
+        {"tape12",
+         "a 16,000,000-digit number, MS, then + MR = 12 times (each tape line about 53 MB)",
          {{"", 16'000'000, {"cmdPaste", "cmdMemStore"}}, {"", 0, {"Operator1", "cmdMemRecall", "Operator4"}, 12}}},
-        {"squares10", "ten 16,000,000-digit results in a row: paste 8,000,000 digits, square",
+        {"squares10",
+         "ten 16,000,000-digit results in a row: paste 8,000,000 digits, square",
          {{"", 8'000'000, {"cmdPaste", "cmdSquare"}, 10}}},
         {"paste100MB", "a paste of 100,000,000 digits (refused)", {{"", 100'000'000, {"cmdPaste"}}}},
     };

@@ -49,8 +49,8 @@ int main(int argc, char** argv)
         std::printf("%-13s readout %zu chars, tape %zu entries (%zu removed, %zu chars), %zu messages, "
                     "peak %ld MB\n",
                     sequence.name, engine.state().readoutText.size(), engine.state().historyText.size(),
-                    engine.state().historyText.removed(), engine.state().historyText.length(),
-                    platform.messages.size(), usage.ru_maxrss / 1024);
+                    engine.state().historyText.removed(), engine.state().historyText.length(), platform.messages.size(),
+                    usage.ru_maxrss / 1024);
         return 0;
     }
     std::fprintf(stderr, "usage: calc_memory <sequence>; sequences:");

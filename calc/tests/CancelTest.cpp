@@ -14,7 +14,7 @@ const std::string kPasteTooLong =
 const std::string kHalf = Run(kMaxResultDigits / 2, '7');  // a product of two of these is just within the bound
 // Long enough for its readout to be formatted and spelled on the worker.
 const std::string kLong = Run(kLongText + 1, '4');
-const std::string kFull = Run(kMaxResultDigits, '3');      // a number at the bound
+const std::string kFull = Run(kMaxResultDigits, '3');  // a number at the bound
 // Half the bound's digits as a fraction below one: dividing it gives
 // 2 x kHalf + 10 places.
 const std::string kHalfFraction = "0." + kHalf;
@@ -44,10 +44,19 @@ TEST_P(Unchanged, LeavesStateAsBefore)
     h.replay(GetParam().command);
     EXPECT_EQ(h.worker.runs > runs, !refusal) << "a refusal comes before any work, a cancel after it";
     const Lines tape(b.historyText.lines().begin(), b.historyText.lines().end());
-    Check(h, {.readout = b.readoutText, .tape = tape, .first = b.firstOperand, .second = b.secondOperand,
-              .lastInput = b.lastInput, .pending = b.pendingOperator, .count = b.operandCount,
-              .decimal = b.decimalEntered, .messages = refusal ? Lines{*refusal} : Lines{},
-              .memory = b.memoryValue, .words = words, .readoutWords = readoutWords, .clipboard = clipboard});
+    Check(h, {.readout = b.readoutText,
+              .tape = tape,
+              .first = b.firstOperand,
+              .second = b.secondOperand,
+              .lastInput = b.lastInput,
+              .pending = b.pendingOperator,
+              .count = b.operandCount,
+              .decimal = b.decimalEntered,
+              .messages = refusal ? Lines{*refusal} : Lines{},
+              .memory = b.memoryValue,
+              .words = words,
+              .readoutWords = readoutWords,
+              .clipboard = clipboard});
     EXPECT_EQ(h.state().readoutSnapshot, b.readoutSnapshot);
     // The same engine carries on normally afterwards.
     h.worker.cancel = false;
@@ -55,62 +64,53 @@ TEST_P(Unchanged, LeavesStateAsBefore)
     EXPECT_EQ(h.state().readoutText, "4.");
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, Unchanged, ::testing::Values(
-    UnchangedRow{"PowerJustOverBound", "9 pow 17600000", "=", kTooLong},  // 16.79M digits
-    UnchangedRow{"PowerFarOverBound", "2 pow 1000000000000", "=", kTooLong},
-    UnchangedRow{"ProductOverBound", "clip:" + kHalf + " paste X clip:" + kHalf + "1 paste", "=", kTooLong},
-    UnchangedRow{"SquareOverBound", "clip:" + kHalf + "1 paste", "sq", kTooLong},
-    UnchangedRow{"CubeOverBound", "clip:" + Run(kMaxResultDigits / 3 + 1, '3') + " paste", "cube",
-                 kTooLong},
-    UnchangedRow{"PasteOverBound", "1 2 clip:" + Run(kMaxResultDigits + 1, '1'), "paste",
-                 kPasteTooLong},
-    // Every operation that can pass the bound, refused at it. A remainder
-    // is never longer than its operands, which are within the bound.
-    // (A paste is also the first operand: the second comes from the memory.)
-    UnchangedRow{"SumOverBound", "clip:." + kHalf + " paste MS clip:" + kHalf + " paste + MR", "=", kTooLong},
-    UnchangedRow{"DifferenceOverBound", "clip:." + kHalf + " paste MS clip:" + kHalf + " paste - MR", "=",
-                 kTooLong},
-    UnchangedRow{"QuotientOverBound", "clip:" + kHalfFraction + " paste / 7", "=", kTooLong},
-    UnchangedRow{"QuotientOperatorOverBound", "clip:" + kHalfFraction + " paste / 7", "+", kTooLong},
-    UnchangedRow{"PercentOverBound", "clip:" + kHalfFraction + " paste", "%", kTooLong},
-    UnchangedRow{"ReciprocalPowerOverBound", "clip:" + kFull + " paste pow - 1", "=", kTooLong},
-    UnchangedRow{"ConversionDivideOverBound", "metric clip:" + kHalfFraction + " paste", "mm-in", kTooLong},
-    UnchangedRow{"ConversionMultiplyOverBound", "imperial clip:" + kFull + " paste", "mm-in", kTooLong},
-    UnchangedRow{"TemperatureOverBound", "metric clip:" + kFull + " paste", "c-f", kTooLong},
-    UnchangedRow{"MemoryAddOverBound", "clip:" + kHalf + " paste MS clip:." + kHalf + " paste", "M+", kTooLong},
-    UnchangedRow{"MemorySubtractOverBound", "clip:" + kHalf + " paste MS clip:." + kHalf + " paste", "M-",
-                 kTooLong},
-    UnchangedRow{"ZoomWriteBackOverBound", "1 2 back:" + kFull + "1", "zoom", kTooLong},
-    UnchangedRow{"ZoomStrayWriteBackOverBound", "1 2 back:" + kHalf + "x" + kHalf + "1", "zoom", kTooLong},
-    UnchangedRow{"Equals", "1 2 X 3", "="},
-    UnchangedRow{"OperatorAfterSecond", "4 + 4 = 1 2 X 3", "+"},
-    UnchangedRow{"Modulo", "1 7 mod 5", "="},
-    UnchangedRow{"Power", "2 pow 6 4", "="},
-    UnchangedRow{"Percent", "2 0 0 X 1 0", "%"},
-    UnchangedRow{"Square", "1 2 3 MS", "sq"},
-    UnchangedRow{"Cube", "1 2 3", "cube"},
-    UnchangedRow{"Conversion", "1 0 0", "cm-ft"},
-    UnchangedRow{"Temperature", "1 0 0", "c-f"},
-    UnchangedRow{"MemoryAdd", "5 MS C 3", "M+"},
-    UnchangedRow{"MemorySubtract", "5 MS C 3", "M-"},
-    UnchangedRow{"SquareRoot", "2 + 1 6", "sqrt"},
-    UnchangedRow{"CubeRoot", "2 + 2 7", "cbrt"},
-    UnchangedRow{"Factorial", "2 + 5", "fact"},
-    UnchangedRow{"Log", "2 + 1 0 0", "log"},
-    UnchangedRow{"Pi", "2 +", "pi"},
-    UnchangedRow{"E", "2 +", "e"},
-    // Long readouts: the cancel comes while the result is formatted.
-    UnchangedRow{"LongProduct", "clip:" + kLong + " paste X 2", "="},
-    UnchangedRow{"LongEquals", "5 + 3 = clip:" + kLong + " paste", "="},
-    UnchangedRow{"LongPaste", "1 2 clip:" + kLong, "paste"},
-    UnchangedRow{"LongDigit", "clip:" + kLong + " paste", "7"},
-    UnchangedRow{"LongPoint", "clip:" + kLong + " paste", "."},
-    UnchangedRow{"LongClearEntry", "clip:" + kLong + " paste X 3", "CE"},
-    UnchangedRow{"LongMemoryStore", "clip:" + kLong + " paste", "MS"},
-    UnchangedRow{"LongMemoryRecall", "clip:" + kLong + " paste MS C", "MR"},
-    UnchangedRow{"LongCopy", "clip:" + kLong + " paste clip:9", "copy"},
-    UnchangedRow{"LongCopyBeforeZoom", "clip:" + kLong + " paste clip:9", "dblreadout"},
-    UnchangedRow{"LongZoomWriteBack", "clip:" + kLong + " paste", "back:" + kLong + "1 zoom"}),
+INSTANTIATE_TEST_SUITE_P(
+    Commands, Unchanged,
+    ::testing::Values(
+        UnchangedRow{"PowerJustOverBound", "9 pow 17600000", "=", kTooLong},  // 16.79M digits
+        UnchangedRow{"PowerFarOverBound", "2 pow 1000000000000", "=", kTooLong},
+        UnchangedRow{"ProductOverBound", "clip:" + kHalf + " paste X clip:" + kHalf + "1 paste", "=", kTooLong},
+        UnchangedRow{"SquareOverBound", "clip:" + kHalf + "1 paste", "sq", kTooLong},
+        UnchangedRow{"CubeOverBound", "clip:" + Run(kMaxResultDigits / 3 + 1, '3') + " paste", "cube", kTooLong},
+        UnchangedRow{"PasteOverBound", "1 2 clip:" + Run(kMaxResultDigits + 1, '1'), "paste", kPasteTooLong},
+        // Every operation that can pass the bound, refused at it. A remainder
+        // is never longer than its operands, which are within the bound.
+        // (A paste is also the first operand: the second comes from the memory.)
+        UnchangedRow{"SumOverBound", "clip:." + kHalf + " paste MS clip:" + kHalf + " paste + MR", "=", kTooLong},
+        UnchangedRow{"DifferenceOverBound", "clip:." + kHalf + " paste MS clip:" + kHalf + " paste - MR", "=",
+                     kTooLong},
+        UnchangedRow{"QuotientOverBound", "clip:" + kHalfFraction + " paste / 7", "=", kTooLong},
+        UnchangedRow{"QuotientOperatorOverBound", "clip:" + kHalfFraction + " paste / 7", "+", kTooLong},
+        UnchangedRow{"PercentOverBound", "clip:" + kHalfFraction + " paste", "%", kTooLong},
+        UnchangedRow{"ReciprocalPowerOverBound", "clip:" + kFull + " paste pow - 1", "=", kTooLong},
+        UnchangedRow{"ConversionDivideOverBound", "metric clip:" + kHalfFraction + " paste", "mm-in", kTooLong},
+        UnchangedRow{"ConversionMultiplyOverBound", "imperial clip:" + kFull + " paste", "mm-in", kTooLong},
+        UnchangedRow{"TemperatureOverBound", "metric clip:" + kFull + " paste", "c-f", kTooLong},
+        UnchangedRow{"MemoryAddOverBound", "clip:" + kHalf + " paste MS clip:." + kHalf + " paste", "M+", kTooLong},
+        UnchangedRow{"MemorySubtractOverBound", "clip:" + kHalf + " paste MS clip:." + kHalf + " paste", "M-",
+                     kTooLong},
+        UnchangedRow{"ZoomWriteBackOverBound", "1 2 back:" + kFull + "1", "zoom", kTooLong},
+        UnchangedRow{"ZoomStrayWriteBackOverBound", "1 2 back:" + kHalf + "x" + kHalf + "1", "zoom", kTooLong},
+        UnchangedRow{"Equals", "1 2 X 3", "="}, UnchangedRow{"OperatorAfterSecond", "4 + 4 = 1 2 X 3", "+"},
+        UnchangedRow{"Modulo", "1 7 mod 5", "="}, UnchangedRow{"Power", "2 pow 6 4", "="},
+        UnchangedRow{"Percent", "2 0 0 X 1 0", "%"}, UnchangedRow{"Square", "1 2 3 MS", "sq"},
+        UnchangedRow{"Cube", "1 2 3", "cube"}, UnchangedRow{"Conversion", "1 0 0", "cm-ft"},
+        UnchangedRow{"Temperature", "1 0 0", "c-f"}, UnchangedRow{"MemoryAdd", "5 MS C 3", "M+"},
+        UnchangedRow{"MemorySubtract", "5 MS C 3", "M-"}, UnchangedRow{"SquareRoot", "2 + 1 6", "sqrt"},
+        UnchangedRow{"CubeRoot", "2 + 2 7", "cbrt"}, UnchangedRow{"Factorial", "2 + 5", "fact"},
+        UnchangedRow{"Log", "2 + 1 0 0", "log"}, UnchangedRow{"Pi", "2 +", "pi"}, UnchangedRow{"E", "2 +", "e"},
+        // Long readouts: the cancel comes while the result is formatted.
+        UnchangedRow{"LongProduct", "clip:" + kLong + " paste X 2", "="},
+        UnchangedRow{"LongEquals", "5 + 3 = clip:" + kLong + " paste", "="},
+        UnchangedRow{"LongPaste", "1 2 clip:" + kLong, "paste"},
+        UnchangedRow{"LongDigit", "clip:" + kLong + " paste", "7"},
+        UnchangedRow{"LongPoint", "clip:" + kLong + " paste", "."},
+        UnchangedRow{"LongClearEntry", "clip:" + kLong + " paste X 3", "CE"},
+        UnchangedRow{"LongMemoryStore", "clip:" + kLong + " paste", "MS"},
+        UnchangedRow{"LongMemoryRecall", "clip:" + kLong + " paste MS C", "MR"},
+        UnchangedRow{"LongCopy", "clip:" + kLong + " paste clip:9", "copy"},
+        UnchangedRow{"LongCopyBeforeZoom", "clip:" + kLong + " paste clip:9", "dblreadout"},
+        UnchangedRow{"LongZoomWriteBack", "clip:" + kLong + " paste", "back:" + kLong + "1 zoom"}),
     [](const ::testing::TestParamInfo<UnchangedRow>& i) { return std::string(i.param.name); });
 
 // The paste reads the clipboard piece by piece and stops as soon as the

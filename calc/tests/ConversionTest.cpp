@@ -25,29 +25,40 @@ TEST(Conversion, ReferenceVectors)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Conversion, Sequence, ::testing::Values(
-    Row{"SentenceBelowWords", "1 0 0 metric cm-ft",
-        {.readout = "3.280839895",
-         .words = "Three ( and 28083/100,000's )\r\n\r\n100 Centimeters equals 3.280839895 Feet"}},
-    Row{"LeavesEntryStateAlone", "5 + 1 0 0 0 | kg-lb",
-        {.readout = "2,204.62", .lastInput = "NUMS", .pending = "+", .count = 1,
-         .words = "Two Thousand, Two Hundred Four ( and 62/100's )\r\n\r\n"
-                  "1000 Kilograms equals 2,204.62 Pounds",
-         .effects = Lines{"compute", "readout"}}},
-    // The result is the first operand; the readout is then the second.
-    Row{"ResultIsBothOperands", "5 + 1 0 0 0 kg-lb =", {.tape = Lines{"2204.62 + 2204.62 = 4,409.24"}}},
-    Row{"UnchangedReadoutAppendsSentence", "C 1 CE mm-in mm-in",
-        {.readout = "0.",
-         .words = "Zero\r\n\r\n0. Millimeters equals 0. Inches\r\n\r\n0. Millimeters equals 0. Inches"}},
-    Row{"ChangedReadoutReplacesSentence", "1 0 mm-in cm-ft",
-        {.readout = "0.0129166925",
-         .words = "Zero ( and 01291/100,000's )\r\n\r\n0.3937007874 Centimeters equals 0.0129166925 Feet"}},
-    Row{"OddUnitNamesAsTheyStand", "2 metric l-cuin",
-        {.readout = "122.0474",
-         .words = "One Hundred Twenty Two ( and 0474/10,000's )\r\n\r\n"
-                  "2 Liters equals 122.0474 Cubic Inches "}},
-    Row{"OddUnitNamesBack", "1 2 2 . 0 4 7 4 imperial l-cuin",
-        {.readout = "2.", .words = "Two\r\n\r\n122.0474 Cubic Inches equals 2.  Liters"}}),
+INSTANTIATE_TEST_SUITE_P(
+    Conversion, Sequence,
+    ::testing::Values(
+        Row{"SentenceBelowWords",
+            "1 0 0 metric cm-ft",
+            {.readout = "3.280839895",
+             .words = "Three ( and 28083/100,000's )\r\n\r\n100 Centimeters equals 3.280839895 Feet"}},
+        Row{"LeavesEntryStateAlone",
+            "5 + 1 0 0 0 | kg-lb",
+            {.readout = "2,204.62",
+             .lastInput = "NUMS",
+             .pending = "+",
+             .count = 1,
+             .words = "Two Thousand, Two Hundred Four ( and 62/100's )\r\n\r\n"
+                      "1000 Kilograms equals 2,204.62 Pounds",
+             .effects = Lines{"compute", "readout"}}},
+        // The result is the first operand; the readout is then the second.
+        Row{"ResultIsBothOperands", "5 + 1 0 0 0 kg-lb =", {.tape = Lines{"2204.62 + 2204.62 = 4,409.24"}}},
+        Row{"UnchangedReadoutAppendsSentence",
+            "C 1 CE mm-in mm-in",
+            {.readout = "0.",
+             .words = "Zero\r\n\r\n0. Millimeters equals 0. Inches\r\n\r\n0. Millimeters equals 0. Inches"}},
+        Row{"ChangedReadoutReplacesSentence",
+            "1 0 mm-in cm-ft",
+            {.readout = "0.0129166925",
+             .words = "Zero ( and 01291/100,000's )\r\n\r\n0.3937007874 Centimeters equals 0.0129166925 Feet"}},
+        Row{"OddUnitNamesAsTheyStand",
+            "2 metric l-cuin",
+            {.readout = "122.0474",
+             .words = "One Hundred Twenty Two ( and 0474/10,000's )\r\n\r\n"
+                      "2 Liters equals 122.0474 Cubic Inches "}},
+        Row{"OddUnitNamesBack",
+            "1 2 2 . 0 4 7 4 imperial l-cuin",
+            {.readout = "2.", .words = "Two\r\n\r\n122.0474 Cubic Inches equals 2.  Liters"}}),
     RowName);
 
 }  // namespace

@@ -33,7 +33,11 @@ public:
     // words view); with the queue empty it writes back the readout as shown.
     std::deque<std::optional<std::string>> zoomResults;
 
-    void setWordsCaption(std::string c) override { wordsCaption = c; log_.push_back("caption:" + c); }
+    void setWordsCaption(std::string c) override
+    {
+        wordsCaption = c;
+        log_.push_back("caption:" + c);
+    }
     void setMemoryCaption(std::string c) override { memoryCaption = c; }
     void setMemoryButtonsEnabled(bool enabled) override { memoryButtonsEnabled = enabled; }
     bool metricToImperial() override { return metric; }
@@ -113,7 +117,7 @@ struct Expect {
     std::optional<std::string> pending = std::nullopt;
     std::optional<int> count = std::nullopt;
     std::optional<Boolean> decimal = std::nullopt;
-    std::optional<Lines> messages = std::nullopt;  // as Messages gives them
+    std::optional<Lines> messages = std::nullopt;      // as Messages gives them
     std::optional<std::string> memory = std::nullopt;  // register, lblMem
     std::optional<bool> memoryButtons = std::nullopt;  // MR and MC enabled
     std::optional<std::string> words = std::nullopt;   // caption of the words label

@@ -54,7 +54,7 @@ TEST(TextLayout, NumbersBreakOnlyBetweenGroupsAndFillTheirLines)
     } texts[] = {
         {GroupedDigits(1) + ".", true},
         {GroupedDigits(4), true},
-        {GroupedDigits(10), true},          // a short number, broken after its commas when asked
+        {GroupedDigits(10), true},  // a short number, broken after its commas when asked
         {GroupedDigits(1000) + ".", false},
         {"-" + GroupedDigits(999) + "." + std::string(500, '1') + "2", false},
         {"3." + GroupedDigits(3000).substr(0, 1) + std::string(4000, '5'), false},
@@ -99,9 +99,8 @@ TEST(TextLayout, WordsWrapAtSpacesAndLineEndsStartNewLines)
     std::vector<std::string> lines;
     for (std::int64_t i = 0; i < l.lineCount(); ++i)
         lines.push_back(lineOf(text, l, i));
-    const std::vector<std::string> expected = {"Twelve ", "Thousand, ", "Three ", "Hundred\r\n",
-                                               "\r\n",      "    ---  ",  "This ",  "could ",
-                                               "take a ",    "while!  ",   "---\n",  "x"};
+    const std::vector<std::string> expected = {"Twelve ", "Thousand, ", "Three ",  "Hundred\r\n", "\r\n",  "    ---  ",
+                                               "This ",   "could ",     "take a ", "while!  ",    "---\n", "x"};
     EXPECT_EQ(lines, expected);
     // A text that ends with a line end has an empty last line.
     l.scan("12\n", testWidths(), false);

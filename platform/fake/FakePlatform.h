@@ -53,8 +53,8 @@ public:
     std::vector<std::string> log;  // "busy", "default", "yield", "message:<title>", "clipboard:clear", ...
     bool busy = false;
     std::string clipboardText;
-    std::vector<std::string> opened;      // targets handed to open()
-    std::vector<std::string> commands;    // command lines handed to run()
+    std::vector<std::string> opened;    // targets handed to open()
+    std::vector<std::string> commands;  // command lines handed to run()
     std::vector<std::string> mediaCommands;
     std::vector<std::string> removedFiles;
     int yields = 0;

@@ -17,9 +17,9 @@
 
 #ifdef _WIN32
 #define NOMINMAX
-#include <windows.h>
 #include <mmsystem.h>
 #include <shellapi.h>
+#include <windows.h>
 // Names of ours that windows.h also defines as macros.
 #undef MessageBox
 #undef HKEY_LOCAL_MACHINE
@@ -91,10 +91,7 @@ void QtPointer::setBusy(bool busy)
         QGuiApplication::restoreOverrideCursor();
 }
 
-void QtEventLoop::yieldOnce()
-{
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
+void QtEventLoop::yieldOnce() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 // ---- clipboard ----------------------------------------------------------
 
@@ -147,8 +144,8 @@ int ShellFailureCode(const std::string& target, const std::function<bool(const s
 
 int QtShell::open(const std::string& target, int showCommand, std::intptr_t ownerWindow)
 {
-    const auto r = ShellExecuteA(reinterpret_cast<HWND>(ownerWindow), nullptr, target.c_str(), nullptr,
-                                 nullptr, showCommand);
+    const auto r =
+        ShellExecuteA(reinterpret_cast<HWND>(ownerWindow), nullptr, target.c_str(), nullptr, nullptr, showCommand);
     return static_cast<int>(reinterpret_cast<std::intptr_t>(r));
 }
 
@@ -172,8 +169,8 @@ int QtShell::open(const std::string& target, int, std::intptr_t)
 {
     if (!target.empty()) {
         const QUrl url = QUrl::fromUserInput(toQ(target), QDir::currentPath(), QUrl::AssumeLocalFile);
-        if (url.isValid() && (!url.isLocalFile() || QFileInfo::exists(url.toLocalFile()))
-            && QDesktopServices::openUrl(url))
+        if (url.isValid() && (!url.isLocalFile() || QFileInfo::exists(url.toLocalFile())) &&
+            QDesktopServices::openUrl(url))
             return 42;
     }
     return ShellFailureCode(target, [](const std::string& p) { return QFileInfo::exists(toQ(p)); });
@@ -224,8 +221,8 @@ long WinRegistry::queryValue(Key key, const std::string& name, std::uint32_t& ty
     std::string buffer(bufferSize, '\0');
     DWORD t = 0;
     DWORD len = bufferSize;
-    const LONG r = RegQueryValueExA(toHkey(key), name.c_str(), nullptr, &t,
-                                    reinterpret_cast<BYTE*>(buffer.data()), &len);
+    const LONG r =
+        RegQueryValueExA(toHkey(key), name.c_str(), nullptr, &t, reinterpret_cast<BYTE*>(buffer.data()), &len);
     type = t;
     data = r == ERROR_SUCCESS ? buffer.substr(0, len) : std::string();
     return r;
@@ -249,9 +246,7 @@ SysInfoRegistry::SysInfoRegistry(Finder finder, std::vector<Tool> tools)
     : finder_(std::move(finder)), tools_(std::move(tools))
 {
     if (!finder_) {
-        finder_ = [](const std::string& program) {
-            return QStandardPaths::findExecutable(toQ(program)).toStdString();
-        };
+        finder_ = [](const std::string& program) { return QStandardPaths::findExecutable(toQ(program)).toStdString(); };
     }
 }
 

@@ -29,8 +29,8 @@ TEST(Platform, FakeRecordsInOrderAndUninstalls)
                   platform::Answer::Yes);
         platform::clipboard().setText("12");
         EXPECT_EQ(platform::clipboard().text(), "12");
-        EXPECT_EQ(fake.log, (std::vector<std::string>{"busy", "yield", "message:Yikes!", "message:Yikes!",
-                                                      "clipboard:set"}));
+        EXPECT_EQ(fake.log,
+                  (std::vector<std::string>{"busy", "yield", "message:Yikes!", "message:Yikes!", "clipboard:set"}));
     }
     EXPECT_EQ(platform::clipboard().text(), "");
 }

@@ -10,20 +10,21 @@
 
 namespace {
 
-TEST(ScaleNames, EveryEntryMatchesTheReferenceListAndSpellsAfterItsGroup) {
-  EXPECT_EQ(words::ScaleNames[0], "");
-  EXPECT_EQ(words::ScaleNames[1], "");
-  std::ifstream in(MEGATALLY_SOURCE_DIR "/words/tests/data/scale_names.tsv");
-  std::size_t group = 0, count = 0;
-  std::string name, oneInGroup = "1";
-  while (in >> group && in.get() == '\t' && std::getline(in, name)) {
-    ASSERT_EQ(group, count + 2);
-    EXPECT_EQ(words::ScaleNames[group], " " + name + ", ") << "group " << group;
-    oneInGroup += ",000";
-    ASSERT_EQ(words::NumberToWords(oneInGroup), "One " + name) << "group " << group;
-    ++count;
-  }
-  EXPECT_EQ(count, 1004u);
+TEST(ScaleNames, EveryEntryMatchesTheReferenceListAndSpellsAfterItsGroup)
+{
+    EXPECT_EQ(words::ScaleNames[0], "");
+    EXPECT_EQ(words::ScaleNames[1], "");
+    std::ifstream in(MEGATALLY_SOURCE_DIR "/words/tests/data/scale_names.tsv");
+    std::size_t group = 0, count = 0;
+    std::string name, oneInGroup = "1";
+    while (in >> group && in.get() == '\t' && std::getline(in, name)) {
+        ASSERT_EQ(group, count + 2);
+        EXPECT_EQ(words::ScaleNames[group], " " + name + ", ") << "group " << group;
+        oneInGroup += ",000";
+        ASSERT_EQ(words::NumberToWords(oneInGroup), "One " + name) << "group " << group;
+        ++count;
+    }
+    EXPECT_EQ(count, 1004u);
 }
 
 }  // namespace

@@ -77,9 +77,9 @@ TEST_F(FrmZoomTest, ClosingInTheDigitsViewWritesTheBoxBack)
     } rows[] = {
         {"8.", "Eight", "", "8.", "8."},
         {"1,234,567", "words", "<89", "1,234,5689", "1,234,5689"},
-        {"12.5", "Twelve", "777@", "Twelve", std::nullopt},     // words are never written back
-        {"12.5", "Twelve", "777@#", "12.5", "12.5"},           // the edits went with the view
-        {"1,234.", "words", "99#", "1,234.", "1,234."},        // choosing the shown view reloads it
+        {"12.5", "Twelve", "777@", "Twelve", std::nullopt},  // words are never written back
+        {"12.5", "Twelve", "777@#", "12.5", "12.5"},         // the edits went with the view
+        {"1,234.", "words", "99#", "1,234.", "1,234."},      // choosing the shown view reloads it
         {"12.5", "Twelve", "@edited!", "editedTwelve", std::nullopt},
     };
     for (const auto& r : rows) {

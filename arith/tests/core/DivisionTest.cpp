@@ -5,9 +5,9 @@
 // and remainders one below the divisor, dividends just below and at the
 // divisor.
 #include "arith/detail/Division.h"
-#include "arith/detail/Multiplication.h"
 #include "arith/detail/Kernels.h"
 #include "arith/detail/LimbOps.h"
+#include "arith/detail/Multiplication.h"
 #include "arith/tests/core/Reference.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +30,10 @@ Limbs randomLimbs(std::size_t n, std::mt19937& rng)
 {
     std::uniform_int_distribution<Limb> limb(0, kBase - 1);
     Limbs v(n);
-    for (Limb& x : v) x = limb(rng);
-    if (v.back() == 0) v.back() = 1;
+    for (Limb& x : v)
+        x = limb(rng);
+    if (v.back() == 0)
+        v.back() = 1;
     return v;
 }
 
@@ -50,9 +52,11 @@ Operands make(std::size_t nu, std::size_t nv, Shape shape, std::uint32_t seed)
     case Shape::ZeroLimbs:
         // Runs of zero limbs in both, the divisor's top limb kept.
         for (std::size_t i = 0; i + 1 < nu; ++i)
-            if (rng() % 3) o.u[i] = 0;
+            if (rng() % 3)
+                o.u[i] = 0;
         for (std::size_t i = 0; i + 1 < nv; ++i)
-            if (rng() % 3) o.v[i] = 0;
+            if (rng() % 3)
+                o.v[i] = 0;
         break;
     case Shape::TopOne: o.v.back() = 1; break;
     case Shape::TopMax: o.v.back() = kBase - 1; break;
@@ -72,7 +76,8 @@ Operands make(std::size_t nu, std::size_t nv, Shape shape, std::uint32_t seed)
         arith_test::mulSchoolbook(o.v.data(), nv, q.data(), q.size(), o.u.data());
         if (shape == Shape::ExactMinusOne) {
             std::size_t i = 0;
-            while (o.u[i] == 0) o.u[i++] = kBase - 1;
+            while (o.u[i] == 0)
+                o.u[i++] = kBase - 1;
             --o.u[i];
         }
         break;
@@ -88,8 +93,7 @@ struct MethodCase {
     Method fn;
 };
 
-const MethodCase kMethods[] = {
-    {"basecase", divBasecase}, {"recursive", divRecursive}, {"dispatch", divideLimbs}};
+const MethodCase kMethods[] = {{"basecase", divBasecase}, {"recursive", divRecursive}, {"dispatch", divideLimbs}};
 
 struct SizeCase {
     std::size_t nu, nv;
@@ -115,9 +119,10 @@ TEST(FastDivide, EveryMethodMatchesSchoolbook)
 {
     std::uint32_t seed = 1;
     for (const SizeCase& sz : sizes()) {
-        for (Shape shape : {Shape::Random, Shape::Nines, Shape::ZeroLimbs, Shape::TopOne, Shape::TopMax,
-                            Shape::Exact, Shape::ExactMinusOne, Shape::BelowV, Shape::AtV}) {
-            if (sz.nu == sz.nv && (shape == Shape::Exact || shape == Shape::ExactMinusOne)) continue;
+        for (Shape shape : {Shape::Random, Shape::Nines, Shape::ZeroLimbs, Shape::TopOne, Shape::TopMax, Shape::Exact,
+                            Shape::ExactMinusOne, Shape::BelowV, Shape::AtV}) {
+            if (sz.nu == sz.nv && (shape == Shape::Exact || shape == Shape::ExactMinusOne))
+                continue;
             const Operands o = make(sz.nu, sz.nv, shape, seed++);
             const std::size_t nq = sz.nu - sz.nv + 1;
             Limbs wantQ(nq), wantR(sz.nv);

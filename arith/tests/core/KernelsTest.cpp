@@ -16,11 +16,17 @@ TEST(DecimalText, ParseAndNormalForm)
     const struct {
         const char *text, *parsed, *normal;
         bool wellFormed;
-    } rows[] = {{"-12.50", "- 1250 2", "-12.5", true}, {".5", "+ 5 1", ".5", true},     {"5.", "+ 5 0", "5", true},
-                {"", "+  0", "0", true},               {"-", "-  0", "0", true},        {"1.2.3", "+ 123 2", "1.23", false},
-                {"a-1", "+ 1 0", "1", false},          {"007", "+ 007 0", "7", true},   {"-0.0", "- 00 1", "0", true},
-                {"000.000", "+ 000000 3", "0", true},  {"123456789123456789.100000000", "+ 123456789123456789100000000 9",
-                                                        "123456789123456789.1", true}};
+    } rows[] = {{"-12.50", "- 1250 2", "-12.5", true},
+                {".5", "+ 5 1", ".5", true},
+                {"5.", "+ 5 0", "5", true},
+                {"", "+  0", "0", true},
+                {"-", "-  0", "0", true},
+                {"1.2.3", "+ 123 2", "1.23", false},
+                {"a-1", "+ 1 0", "1", false},
+                {"007", "+ 007 0", "7", true},
+                {"-0.0", "- 00 1", "0", true},
+                {"000.000", "+ 000000 3", "0", true},
+                {"123456789123456789.100000000", "+ 123456789123456789100000000 9", "123456789123456789.1", true}};
     for (const auto& r : rows) {
         const DecimalParts p = parseDecimal(r.text);
         EXPECT_EQ((p.negative ? "- " : "+ ") + p.digits + " " + std::to_string(p.fraction), r.parsed) << r.text;
@@ -55,12 +61,14 @@ TEST(DecimalText, RunsAcrossLimbEdgesMatchDigitAtATimeReading)
     std::mt19937 rng(77);
     auto slowLimbs = [](const std::string& digits) {
         Limbs v;
-        for (char c : digits) v = addLimbs(shiftLeftDecimal(v, 1), digitsToLimbs(std::string(1, c)));
+        for (char c : digits)
+            v = addLimbs(shiftLeftDecimal(v, 1), digitsToLimbs(std::string(1, c)));
         return v;
     };
     for (std::size_t len : {1u, 9u, 10u, 26u, 40u}) {
         std::string digits(len, '0');
-        for (char& c : digits) c = char('0' + rng() % 10);
+        for (char& c : digits)
+            c = char('0' + rng() % 10);
         for (std::size_t point = 0; point <= len; ++point) {
             for (std::size_t pad : {0u, 1u, 8u, 9u, 13u}) {
                 for (const char* noise : {"", "x"}) {
@@ -73,10 +81,13 @@ TEST(DecimalText, RunsAcrossLimbEdgesMatchDigitAtATimeReading)
                     // Written back: the same digits, the point in place, the
                     // fraction's trailing zeros and the leading zeros gone.
                     std::string want = digits.substr(0, point) + "." + digits.substr(point);
-                    while (want.back() == '0') want.pop_back();
-                    if (want.back() == '.') want.pop_back();
+                    while (want.back() == '0')
+                        want.pop_back();
+                    if (want.back() == '.')
+                        want.pop_back();
                     want.erase(0, std::min(want.find_first_not_of('0'), want.size()));
-                    if (want.empty()) want = "0";
+                    if (want.empty())
+                        want = "0";
                     ASSERT_EQ(formatDecimal(false, s.mag, s.scale), want) << text << " pad " << pad;
                 }
             }

@@ -81,8 +81,7 @@ std::vector<SizeCase> thresholdSizes(const MulCutoffs& cut)
 
 // Runs the body once with the loops as this processor runs them and once
 // with the portable loops (the same run twice where they are the same).
-template <class Body>
-void forEachTransform(Body body)
+template <class Body> void forEachTransform(Body body)
 {
     for (bool portable : {false, true}) {
         forcePortableLoops(portable);
@@ -100,17 +99,19 @@ TEST(FastMultiply, EveryMethodMatchesSchoolbookAroundCutoffs)
                 // Every fill near the small cut-offs, three at the large ones.
                 const bool large = sz.nb > 300;
                 for (Fill fill : {Fill::Random, Fill::Nines, Fill::Sparse, Fill::LeadingZeros, Fill::Zero}) {
-                    if (large && (fill == Fill::Sparse || fill == Fill::LeadingZeros)) continue;
+                    if (large && (fill == Fill::Sparse || fill == Fill::LeadingZeros))
+                        continue;
                     const Limbs a = make(sz.na, fill, seed++);
                     const bool own = fill != Fill::LeadingZeros && fill != Fill::Zero;
                     const Limbs b = make(sz.nb, own ? fill : Fill::Random, seed++);
                     const Limbs want = schoolbook(a, b);
                     for (const MethodCase& m : kMethods) {
-                        if (m.fn == mulBasecase && large) continue;
+                        if (m.fn == mulBasecase && large)
+                            continue;
                         Limbs got(want.size(), 12345);
                         m.fn(a.data(), a.size(), b.data(), b.size(), got.data());
-                        ASSERT_EQ(got, want) << m.name << " " << sz.na << "x" << sz.nb << " fill "
-                                             << int(fill) << ", " << mode;
+                        ASSERT_EQ(got, want)
+                            << m.name << " " << sz.na << "x" << sz.nb << " fill " << int(fill) << ", " << mode;
                     }
                 }
             }
@@ -123,16 +124,16 @@ TEST(FastMultiply, SquaresMatchSchoolbook)
     std::uint32_t seed = 100;
     forEachTransform([&](const char* mode) {
         for (const MulCutoffs* cut : kSquareCutoffSets) {
-            for (std::size_t n : {std::size_t(1), std::size_t(2), cut->karatsuba - 1, cut->karatsuba,
-                                  cut->toom3 - 1, cut->toom3 + 1, cut->ntt - 1, cut->ntt, cut->ntt + 1}) {
+            for (std::size_t n : {std::size_t(1), std::size_t(2), cut->karatsuba - 1, cut->karatsuba, cut->toom3 - 1,
+                                  cut->toom3 + 1, cut->ntt - 1, cut->ntt, cut->ntt + 1}) {
                 for (Fill fill : {Fill::Random, Fill::Nines, Fill::LeadingZeros, Fill::Zero}) {
                     const Limbs a = make(n, fill, seed++);
                     const Limbs want = schoolbook(a, a);
                     for (const MethodCase& m : kMethods) {
                         Limbs got(want.size(), 7);
                         m.fn(a.data(), a.size(), a.data(), a.size(), got.data());
-                        ASSERT_EQ(got, want) << m.name << " square of " << n << " limbs fill " << int(fill)
-                                             << ", " << mode;
+                        ASSERT_EQ(got, want)
+                            << m.name << " square of " << n << " limbs fill " << int(fill) << ", " << mode;
                     }
                 }
             }

@@ -48,12 +48,14 @@ inline void divSchoolbook(const Limb* u, std::size_t nu, const Limb* v, std::siz
     };
     auto less = [&](const std::vector<Limb>& x, const std::vector<Limb>& y) {  // x < y
         for (std::size_t i = nv + 1; i-- > 0;)
-            if (x[i] != y[i]) return x[i] < y[i];
+            if (x[i] != y[i])
+                return x[i] < y[i];
         return false;
     };
     auto lead = [&](const Limb* x, std::size_t n) {  // the top three limbs as a number
         long double s = 0;
-        for (std::size_t k = 0; k < 3; ++k) s = s * kBase + (n > k ? x[n - 1 - k] : 0);
+        for (std::size_t k = 0; k < 3; ++k)
+            s = s * kBase + (n > k ? x[n - 1 - k] : 0);
         return s;
     };
     const long double vLead = lead(v, nv);
@@ -66,10 +68,12 @@ inline void divSchoolbook(const Limb* u, std::size_t nu, const Limb* v, std::siz
         long double est = lead(rem.data(), nv + 1) / vLead * kBase;
         std::uint64_t d = est < 1 ? 0 : std::min<std::uint64_t>(std::uint64_t(est), kBase - 1);
         product(d);
-        while (less(rem, t)) product(--d);
+        while (less(rem, t))
+            product(--d);
         for (;;) {
             product(d + 1);
-            if (less(rem, t)) break;
+            if (less(rem, t))
+                break;
             ++d;
         }
         product(d);

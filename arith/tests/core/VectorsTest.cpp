@@ -23,13 +23,20 @@ TEST(CoreVectors, EveryOperationAgreesDigitForDigit)
             return {q, std::to_string(precision)};
         }
         std::string a = r[1], b = r[2];
-        if (op == "add") return {arith::BigAdd(a, b)};
-        if (op == "sub") return {arith::BigSubtract(a, b)};
-        if (op == "mul") return {arith::BigMultiply(a, b)};
-        if (op == "mod") return {arith::BigModulo(a, b)};
-        if (op == "pow") return {arith::BigPower(a, b)};
-        const arith::Boolean t = op == "lt" ? arith::BigLessThan(a, b) : op == "le" ? arith::BigLessOrEqual(a, b)
-                               : op == "gt" ? arith::BigGreaterThan(a, b) : arith::BigGreaterOrEqual(a, b);
+        if (op == "add")
+            return {arith::BigAdd(a, b)};
+        if (op == "sub")
+            return {arith::BigSubtract(a, b)};
+        if (op == "mul")
+            return {arith::BigMultiply(a, b)};
+        if (op == "mod")
+            return {arith::BigModulo(a, b)};
+        if (op == "pow")
+            return {arith::BigPower(a, b)};
+        const arith::Boolean t = op == "lt"   ? arith::BigLessThan(a, b)
+                                 : op == "le" ? arith::BigLessOrEqual(a, b)
+                                 : op == "gt" ? arith::BigGreaterThan(a, b)
+                                              : arith::BigGreaterOrEqual(a, b);
         return {t == arith::kTrue ? "1" : "0"};
     });
     for (const char* op : {"add", "sub", "mul", "div", "mod", "pow", "lt", "le", "gt", "ge"})

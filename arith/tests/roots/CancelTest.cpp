@@ -1,7 +1,7 @@
 // Long computations stop at the poll where their cancel flag is found set,
 // and the arithmetic gives exact results afterwards (the cached pi included).
-#include "arith/BigArithmetic.h"
 #include "arith/Cancel.h"
+#include "arith/BigArithmetic.h"
 #include "arith/tests/TestSupport.h"
 #include "platform/fake/FakePlatform.h"
 
@@ -53,15 +53,17 @@ TEST_P(CancelLongWork, StopsAtThePollThatSeesTheFlagAndLeavesTheArithmeticSound)
     ExpectExactResults();
 }
 
-INSTANTIATE_TEST_SUITE_P(Arithmetic, CancelLongWork, ::testing::Values(
-    LongWork{"Factorial", [] { return BigFactorial("1000000"); }},
-    LongWork{"Power", [] { return BigPower("7", "40000000"); }},
-    LongWork{"NegativePower", [] { return BigPower("3", "-40000000"); }},
-    // The roots take a few multiplications of the input's length: a fifth of
-    // a second and more for four million digits in a release build.
-    LongWork{"SquareRoot", [] { return BigSquareRoot(std::string(4'000'000, '7'), "0.0001"); }},
-    LongWork{"CubeRoot", [] { return BigCubeRoot(std::string(4'000'000, '7'), "0.0001"); }},
-    LongWork{"NegativeCubeRoot", [] { return BigCubeRoot("-" + std::string(4'000'000, '7'), "0.0001"); }}),
+INSTANTIATE_TEST_SUITE_P(
+    Arithmetic, CancelLongWork,
+    ::testing::Values(LongWork{"Factorial", [] { return BigFactorial("1000000"); }},
+                      LongWork{"Power", [] { return BigPower("7", "40000000"); }},
+                      LongWork{"NegativePower", [] { return BigPower("3", "-40000000"); }},
+                      // The roots take a few multiplications of the input's length: a fifth of
+                      // a second and more for four million digits in a release build.
+                      LongWork{"SquareRoot", [] { return BigSquareRoot(std::string(4'000'000, '7'), "0.0001"); }},
+                      LongWork{"CubeRoot", [] { return BigCubeRoot(std::string(4'000'000, '7'), "0.0001"); }},
+                      LongWork{"NegativeCubeRoot",
+                               [] { return BigCubeRoot("-" + std::string(4'000'000, '7'), "0.0001"); }}),
     [](const ::testing::TestParamInfo<LongWork>& i) { return std::string(i.param.name); });
 
 TEST(CancelPi, ACancelledFirstComputationLeavesNothingCached)

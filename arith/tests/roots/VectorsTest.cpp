@@ -32,17 +32,27 @@ struct Group {
 void PrintTo(const Group& g, std::ostream* os) { *os << g.table << ":" << g.group; }
 
 const Group kGroups[] = {
-    {"roots_sqrt.txt", "examples", BigSquareRoot, 20},  {"roots_sqrt.txt", "whole", BigSquareRoot, 90},
-    {"roots_sqrt.txt", "fraction", BigSquareRoot, 90},  {"roots_sqrt.txt", "below_one", BigSquareRoot, 60},
-    {"roots_sqrt.txt", "perfect", BigSquareRoot, 40},   {"roots_sqrt.txt", "neighbours", BigSquareRoot, 75},
+    {"roots_sqrt.txt", "examples", BigSquareRoot, 20},
+    {"roots_sqrt.txt", "whole", BigSquareRoot, 90},
+    {"roots_sqrt.txt", "fraction", BigSquareRoot, 90},
+    {"roots_sqrt.txt", "below_one", BigSquareRoot, 60},
+    {"roots_sqrt.txt", "perfect", BigSquareRoot, 40},
+    {"roots_sqrt.txt", "neighbours", BigSquareRoot, 75},
     {"roots_sqrt.txt", "near_multiple", BigSquareRoot, 70},
-    {"roots_cbrt.txt", "examples", BigCubeRoot, 25},    {"roots_cbrt.txt", "whole", BigCubeRoot, 90},
-    {"roots_cbrt.txt", "fraction", BigCubeRoot, 90},    {"roots_cbrt.txt", "below_one", BigCubeRoot, 60},
-    {"roots_cbrt.txt", "negative", BigCubeRoot, 30},    {"roots_cbrt.txt", "perfect", BigCubeRoot, 40},
-    {"roots_cbrt.txt", "neighbours", BigCubeRoot, 75},  {"roots_cbrt.txt", "near_multiple", BigCubeRoot, 70},
-    {"roots_log.txt", "examples", BigLog, 9},           {"roots_log.txt", "powers_of_ten", BigLog, 12},
-    {"roots_log.txt", "near_powers", BigLog, 50},       {"roots_log.txt", "whole", BigLog, 60},
-    {"roots_log.txt", "fraction", BigLog, 40},          {"roots_log.txt", "below_one", BigLog, 40},
+    {"roots_cbrt.txt", "examples", BigCubeRoot, 25},
+    {"roots_cbrt.txt", "whole", BigCubeRoot, 90},
+    {"roots_cbrt.txt", "fraction", BigCubeRoot, 90},
+    {"roots_cbrt.txt", "below_one", BigCubeRoot, 60},
+    {"roots_cbrt.txt", "negative", BigCubeRoot, 30},
+    {"roots_cbrt.txt", "perfect", BigCubeRoot, 40},
+    {"roots_cbrt.txt", "neighbours", BigCubeRoot, 75},
+    {"roots_cbrt.txt", "near_multiple", BigCubeRoot, 70},
+    {"roots_log.txt", "examples", BigLog, 9},
+    {"roots_log.txt", "powers_of_ten", BigLog, 12},
+    {"roots_log.txt", "near_powers", BigLog, 50},
+    {"roots_log.txt", "whole", BigLog, 60},
+    {"roots_log.txt", "fraction", BigLog, 40},
+    {"roots_log.txt", "below_one", BigLog, 40},
     {"roots_log.txt", "bases", BigLog, 40},
 };
 
@@ -161,18 +171,21 @@ std::string fnv1a64(const std::string& text)
 TEST(FactorialVectors, ZeroToThreeThousandMatchTheReference)
 {
     int full = 0;
-    EXPECT_EQ(arith_test::expectTable("roots_factorial.txt", [&](const Row& r) -> Row {
-        const std::string got = BigFactorial(r[0]);
-        unsigned long digitSum = 0;
-        for (char c : got)
-            digitSum += static_cast<unsigned long>(c - '0');
-        Row out = {std::to_string(got.size()), std::to_string(digitSum), fnv1a64(got)};
-        if (r.size() == 5) {
-            out.push_back(got);
-            ++full;
-        }
-        return out;
-    }), 3001u);
+    EXPECT_EQ(
+        arith_test::expectTable("roots_factorial.txt",
+                                [&](const Row& r) -> Row {
+                                    const std::string got = BigFactorial(r[0]);
+                                    unsigned long digitSum = 0;
+                                    for (char c : got)
+                                        digitSum += static_cast<unsigned long>(c - '0');
+                                    Row out = {std::to_string(got.size()), std::to_string(digitSum), fnv1a64(got)};
+                                    if (r.size() == 5) {
+                                        out.push_back(got);
+                                        ++full;
+                                    }
+                                    return out;
+                                }),
+        3001u);
     EXPECT_GT(full, 200);
 }
 

@@ -3,9 +3,9 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QFileInfo>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -85,8 +85,7 @@ TEST(SysInfoRegistry, FirstFoundToolIsTheMsInfoPath)
         {{}, ""},
         {{{"kinfocenter", "/usr/bin/kinfocenter"}}, "/usr/bin/kinfocenter"},
         {{{"kinfocenter", "/usr/bin/kinfocenter"}, {"hardinfo", "/usr/bin/hardinfo"}}, "/usr/bin/hardinfo"},
-        {{{"gnome-control-center", "/usr/bin/gnome-control-center"}},
-         "/usr/bin/gnome-control-center info-overview"},
+        {{{"gnome-control-center", "/usr/bin/gnome-control-center"}}, "/usr/bin/gnome-control-center info-overview"},
         {{{"hardinfo2", "/opt/my tools/hardinfo2"}}, "\"/opt/my tools/hardinfo2\""},
     };
     for (const Row& r : rows) {
