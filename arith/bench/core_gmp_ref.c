@@ -5,6 +5,8 @@
    Build: cc -O2 core_gmp_ref.c -lgmp */
 #include "core_inputs.h"
 
+#include "ref_timing.h"
+
 #include <gmp.h>
 #include <stdio.h>
 #include <time.h>
@@ -12,13 +14,6 @@
 static char* g_a;
 static char* g_b;
 static char* g_out;
-
-static double now(void)
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec + ts.tv_nsec * 1e-9;
-}
 
 /* Reads a decimal string without sign into v * 10^-scale; scale receives
    the fraction length. */
@@ -123,32 +118,7 @@ static void op_power(void)
     mpz_clear(x);
 }
 
-static double time_op(void (*op)(void))
-{
-    /* Batch size: enough calls for about 0.2 s. */
-    long batch = 1;
-    for (;;) {
-        double t0 = now();
-        for (long i = 0; i < batch; ++i)
-            op();
-        double t = now() - t0;
-        if (t > 0.2 || batch > (1L << 24))
-            break;
-        batch *= 2;
-    }
-    double runs[3];
-    for (int r = 0; r < 3; ++r) {
-        double t0 = now();
-        for (long i = 0; i < batch; ++i)
-            op();
-        runs[r] = (now() - t0) / batch;
-    }
-    /* median of three */
-    double lo = runs[0] < runs[1] ? runs[0] : runs[1];
-    double hi = runs[0] < runs[1] ? runs[1] : runs[0];
-    double m = runs[2] < lo ? lo : (runs[2] > hi ? hi : runs[2]);
-    return m * 1e6;
-}
+static double time_op(void (*op)(void)) { return ref_seconds_per_call(op, CLOCK_MONOTONIC) * 1e6; }
 
 static void run(const char* name, char* a, char* b, void (*op)(void))
 {

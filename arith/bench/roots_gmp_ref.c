@@ -7,19 +7,14 @@
    be shared). Build: cc -O2 roots_gmp_ref.c -lgmp */
 #include "roots_inputs.h"
 
+#include "ref_timing.h"
+
 #include <gmp.h>
 #include <stdio.h>
 #include <time.h>
 
 static char* g_x;
 static char* g_out;
-
-static double now(void)
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return ts.tv_sec + ts.tv_nsec * 1e-9;
-}
 
 /* v * 10^-8 as text: 8 decimals, trailing zeros and a bare point dropped. */
 static void write_root(const mpz_t v)
@@ -63,30 +58,7 @@ static void root(unsigned k)
 static void op_sqrt(void) { root(2); }
 static void op_cbrt(void) { root(3); }
 
-static double time_op(void (*op)(void))
-{
-    long batch = 1;
-    for (;;) {
-        double t0 = now();
-        for (long i = 0; i < batch; ++i)
-            op();
-        double t = now() - t0;
-        if (t > 0.2 || batch > (1L << 24))
-            break;
-        batch *= 2;
-    }
-    double runs[3];
-    for (int r = 0; r < 3; ++r) {
-        double t0 = now();
-        for (long i = 0; i < batch; ++i)
-            op();
-        runs[r] = (now() - t0) / batch;
-    }
-    double lo = runs[0] < runs[1] ? runs[0] : runs[1];
-    double hi = runs[0] < runs[1] ? runs[1] : runs[0];
-    double m = runs[2] < lo ? lo : (runs[2] > hi ? hi : runs[2]);
-    return m * 1e3;
-}
+static double time_op(void (*op)(void)) { return ref_seconds_per_call(op, CLOCK_PROCESS_CPUTIME_ID) * 1e3; }
 
 int main(void)
 {
