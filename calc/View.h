@@ -47,8 +47,8 @@ public:
 };
 
 // A view that shows nothing: metric to imperial, the zoom window closes at
-// once without writing back.
-class NullView final : public View {
+// once without writing back. Tools derive from it to watch one method.
+class NullView : public View {
 public:
     void setWordsCaption(std::string) override {}
     void setMemoryCaption(std::string) override {}

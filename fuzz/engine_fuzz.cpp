@@ -10,6 +10,8 @@
 #include "platform/fake/FakePlatform.h"
 #include "zoom/ZoomLogic.h"
 
+#include <memory>
+
 using fuzz::brief;
 using fuzz::check;
 
@@ -25,22 +27,14 @@ std::string digitsOf(const std::string& s)
 }
 
 // Shows a zoom window whose box the user has set to `edited`.
-class ZoomView final : public calc::View {
+class ZoomView final : public calc::NullView {
 public:
     std::string edited;
-    void setWordsCaption(const std::string&) override {}
-    void setMemoryCaption(const std::string&) override {}
-    void setMemoryButtonsEnabled(bool) override {}
-    bool metricToImperial() override { return true; }
-    void focusSetFocusButton() override {}
-    void readoutChanged(const std::string&) override {}
-    void historyPrepended(const std::string&) override {}
     std::optional<std::string> showZoom(const std::string& readout, const std::string& words) override
     {
-        zoom::ZoomModel model(readout, words);
-        check(model.unload() == readout, "the zoom window opens on the readout", brief(readout));
-        model.setText(edited);
-        return model.unload();
+        const zoom::ZoomModel model(std::make_shared<const std::string>(readout), words);
+        check(model.text() == readout, "the zoom window opens on the readout", brief(readout));
+        return model.unload(edited);
     }
 };
 
