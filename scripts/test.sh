@@ -3,8 +3,9 @@
 #   format   clang-format over the tracked C++ files (scripts/format.sh --check)
 #   gcc      a warning-clean (-Werror) Release build, every test
 #   asan     AddressSanitizer and UndefinedBehaviorSanitizer, every test
-#   tsan     Clang 14, warning-clean, ThreadSanitizer: the toolkit-free
-#            libraries and their tests, and the worker, cancel and window tests
+#   tsan     Clang 14, warning-clean: everything is built, and the tests of
+#            the worker, cancellation and the window (the code that runs on
+#            two threads) run under ThreadSanitizer
 #   fuzz     Clang 14 libFuzzer targets (fuzz/) over their committed corpus
 #            and a fixed number of further inputs from a fixed seed
 # and ends with one line: passed and failed per build and in total.
@@ -90,27 +91,29 @@ else
 fi
 
 if [ $quick -eq 0 ]; then
-  # sanitized <name> <title> <options variable=value> <cmake args...>: builds
-  # with -O1 and runs every test with the sanitizer's options.
+  # sanitized <name> <title> <options variable=value> <ctest regex> <cmake
+  # args...>: builds with -O1 and runs the tests the regex selects (all when
+  # it is empty) with the sanitizer's options.
   sanitized() {
-    local name=$1 title=$2 options=$3; shift 3
+    local name=$1 title=$2 options=$3 regex=$4; shift 4
     echo "=== $name: $title ==="
     t0=$SECONDS
     if configure_and_build "build/$name" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
         -DMEGATALLY_BENCHMARKS=OFF "$@"; then
       export "${options?}"
-      suite "$name" "build/$name"
+      suite "$name" "build/$name" ${regex:+-R "$regex"}
       unset "${options%%=*}"
     else
       build_failed "$name"
     fi
   }
   sanitized asan "GCC, AddressSanitizer + UndefinedBehaviorSanitizer, every test" \
-    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1" -DCMAKE_CXX_COMPILER=g++ -DMEGATALLY_SANITIZE=ON
+    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1" "" -DCMAKE_CXX_COMPILER=g++ -DMEGATALLY_SANITIZE=ON
   # Qt's own libraries are not instrumented: scripts/tsan.supp names the
   # reports that come from inside them, and nothing of ours.
-  sanitized tsan "Clang 14, -Werror, ThreadSanitizer, every test" \
+  sanitized tsan "Clang 14, -Werror, ThreadSanitizer, the worker, cancel and window tests" \
     "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp" \
+    'Cancel|ThreadWorker|Window|Work' \
     -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_TSAN=ON
 
   echo "=== fuzz: Clang 14 libFuzzer, the committed corpus ==="
