@@ -8,19 +8,9 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$root/build/bench}"
 here="$root/arith/bench"
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-cmake --build "$build" --target core_bench -j2 >/dev/null 2>&1
-bench="$build/arith/core_bench"
-[ -x "$bench" ] || { echo "core_bench was not built (is Google Benchmark installed?)" >&2; exit 1; }
-
-if ! echo '#include <gmp.h>' | cc -E - >/dev/null 2>&1; then
-  echo "GMP headers not found: install libgmp-dev" >&2
-  exit 1
-fi
-ref="$build/arith/core_gmp_ref"
-cc -O2 -o "$ref" "$here/core_gmp_ref.c" -lgmp
+# shellcheck source=arith/bench/compare_setup.sh
+source "$here/compare_setup.sh"
+prepare_comparison core "$build"
 
 ours="$(mktemp)"
 gmp="$(mktemp)"

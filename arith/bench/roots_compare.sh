@@ -10,19 +10,9 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$root/build/rel}"
 here="$root/arith/bench"
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-cmake --build "$build" --target roots_bench -j2 >/dev/null 2>&1
-bench="$build/arith/roots_bench"
-[ -x "$bench" ] || { echo "roots_bench was not built (is Google Benchmark installed?)" >&2; exit 1; }
-
-if ! echo '#include <gmp.h>' | cc -E - >/dev/null 2>&1; then
-  echo "GMP headers not found: install libgmp-dev" >&2
-  exit 1
-fi
-ref="$build/arith/roots_gmp_ref"
-cc -O2 -o "$ref" "$here/roots_gmp_ref.c" -lgmp
+# shellcheck source=arith/bench/compare_setup.sh
+source "$here/compare_setup.sh"
+prepare_comparison roots "$build"
 
 ours="$(mktemp)"
 gmp="$(mktemp)"
