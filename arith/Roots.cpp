@@ -36,12 +36,13 @@ using detail::refuse;
 // floor(|x| * 10^scale) of a well-formed decimal text, as limbs.
 Limbs scaledWhole(const detail::DecimalParts& x, std::size_t scale)
 {
-    std::string digits = x.digits;
+    std::string_view digits = x.digits;
+    std::size_t pad = 0;
     if (x.fraction <= scale)
-        digits.append(scale - x.fraction, '0');
+        pad = scale - x.fraction;
     else
-        digits.resize(digits.size() - (x.fraction - scale));
-    return detail::digitsToLimbs(digits);
+        digits.remove_suffix(x.fraction - scale);
+    return detail::digitsToLimbs(digits, pad);
 }
 
 // The text of N * 10^-8: "<int>.<8 digits>" with trailing zeros and a bare
