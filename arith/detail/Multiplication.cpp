@@ -16,10 +16,13 @@
 // machine it runs on) on the development machine (AMD EPYC, AVX2):
 // each is where one level of the faster method, its sub-products going back
 // through this dispatcher, starts to beat the method below it. With vector
-// loops the basecase costs about 0.4 ns a limb product and the transform
-// overtakes it near 190 limbs (Karatsuba is a few per cent ahead of both
-// between 150 and 190; for squares the basecase leads up to the transform),
-// so Toom-3 is left for products beyond the transform's length. With the
+// loops the basecase costs about 0.4 ns a limb product; Karatsuba draws
+// level with it near 256 limbs and the transform (whose length steps from
+// 512 to 768 points at 257 limbs) overtakes both near 320 limbs, 256 for
+// squares (measured again on a 2-core AVX2 machine; taken at 190 before,
+// products of 190 to 320 limbs were up to a fifth slower and the division
+// of ten thousand digits, whose recursion is full of them, a sixth). Toom-3
+// is left for products beyond the transform's length. With the
 // portable loops (no AVX2) Karatsuba leads from 40 limbs, Toom-3 from about
 // 320 and the transform from about 1200 (900 for squares).
 #include "arith/detail/Multiplication.h"
