@@ -47,19 +47,9 @@ Limbs scaledWhole(const detail::DecimalParts& x, std::size_t scale)
 
 // The text of N * 10^-8: "<int>.<8 digits>" with trailing zeros and a bare
 // point trimmed and no zero before the point; a root that cuts to zero is "0".
-std::string rootText(const Limbs& n)
-{
-    std::string digits = detail::limbsToDigits(n);
-    if (digits.size() < 9)
-        digits.insert(0, 9 - digits.size(), '0');
-    std::string text = digits.substr(0, digits.size() - 8);
-    if (text == "0")
-        text.clear();
-    text += '.';
-    text += digits.substr(digits.size() - 8);
-    text = StripTrailingZeros(std::move(text));
-    return text.empty() ? "0" : text;
-}
+// That is the normal form, written once (the text of a root of millions of
+// digits is not copied piece by piece).
+std::string rootText(const Limbs& n) { return detail::formatDecimal(false, n, 8); }
 
 // Reads both roots' operands. Answers at once where there is nothing to
 // compute: "" for the empty text of an earlier division by zero and for
