@@ -6,11 +6,14 @@
 //   window_memory <sequence>      (QT_QPA_PLATFORM=offscreen)
 #include "app/FrmCalc.h"
 #include "calc/bench/MemorySequences.h"
+#include "display/NumberView.h"
 #include "platform/qt/QtPlatform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -27,6 +30,23 @@ public:
         return platform::Answer::OK;
     }
 };
+
+// Opens the zoom window from the menu; once it is up, selects all and
+// pastes there pastes times, then closes it in its digits view.
+void zoomAndPaste(app::FrmCalc& window, int pastes)
+{
+    QTimer::singleShot(0, [pastes] {
+        QWidget* zoom = QApplication::activeModalWidget();
+        auto* box = zoom->findChild<display::NumberView*>("txtZoom");
+        for (int i = 0; i < pastes; ++i) {
+            box->selectAll();
+            box->paste();
+            QApplication::processEvents();
+        }
+        zoom->close();
+    });
+    window.findChild<QAction*>("mnuZoom")->trigger();
+}
 
 }  // namespace
 
@@ -48,7 +68,10 @@ int main(int argc, char** argv)
                 if (step.clipDigits > 0)
                     QGuiApplication::clipboard()->setText(QString::fromLatin1(calc::bench::ClipText(step)));
                 for (const std::string& b : step.buttons) {
-                    window.findChild<QPushButton*>(QString::fromStdString(b))->click();
+                    if (b == "mnuZoom")
+                        zoomAndPaste(window, step.zoomPastes);
+                    else
+                        window.findChild<QPushButton*>(QString::fromStdString(b))->click();
                     QApplication::processEvents();
                 }
             }
@@ -58,10 +81,11 @@ int main(int argc, char** argv)
         const calc::CalcState& state = window.engine().state();
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("%-13s readout %zu chars, tape %zu entries (%zu removed, %zu chars), %d messages, "
-                    "peak %ld MB\n",
-                    sequence.name, state.readoutText.size(), state.historyText.size(), state.historyText.removed(),
-                    state.historyText.length(), messages.shown, usage.ru_maxrss / 1024);
+        std::printf(
+            "%-13s readout %zu chars, memory %zu chars, tape %zu entries (%zu removed, %zu chars), %d messages, "
+            "peak %ld MB\n",
+            sequence.name, state.readoutText.size(), state.memoryValue.size(), state.historyText.size(),
+            state.historyText.removed(), state.historyText.length(), messages.shown, usage.ru_maxrss / 1024);
         platform::install(static_cast<platform::MessageBox*>(nullptr));
         return 0;
     }
