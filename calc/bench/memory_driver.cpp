@@ -48,6 +48,8 @@ int main(int argc, char** argv)
             {"cmdMemRecall", [&] { engine.cmdMemRecall_Click(); }},
             {"cmdMemAdd", [&] { engine.cmdMemAdd_Click(); }},
             {"cmdSquare", [&] { engine.cmdSquare_Click(); }},
+            {"cmdSquareRoot", [&] { engine.cmdSquareRoot_Click(); }},
+            {"cmdCubeRoot", [&] { engine.cmdCubeRoot_Click(); }},
             {"mnuZoom", [&] { engine.mnuZoom_Click(); }},
         };
         for (const calc::bench::Step& step : sequence.steps) {
