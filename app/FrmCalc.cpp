@@ -488,6 +488,8 @@ void FrmCalc::showWorkPanel(bool withProgress)
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         pointerShown_ = true;
         if (engine_.WordsCaption().find("  ---") == std::string::npos) {
+            // Kept, not copied: the words of a long number are as long.
+            wordsUnderNotice_ = lbltxtNum_->sharedText();
             lbltxtNum_->setDisplayText(calc::kLongWorkNotice);
             noticeShown_ = true;
         }
@@ -507,9 +509,11 @@ void FrmCalc::hideWorkPanel()
         QGuiApplication::restoreOverrideCursor();
     pointerShown_ = false;
     // The engine shows its result next, or nothing when cancelled: the
-    // label goes back to what the engine last put there.
+    // label goes back to what the engine last put there, which is what it
+    // showed before the notice (setWordsCaption drops the notice).
     if (noticeShown_)
-        lbltxtNum_->setDisplayText(engine_.WordsCaption());
+        lbltxtNum_->setDisplayText(std::move(wordsUnderNotice_));
+    wordsUnderNotice_.reset();
     noticeShown_ = false;
     workPanel_->hide();
     prgWork_->hide();
@@ -664,9 +668,14 @@ void FrmCalc::closeEvent(QCloseEvent* event)
 
 // ---- calc::View -------------------------------------------------------------
 
-void FrmCalc::setWordsCaption(std::string caption) { lbltxtNum_->setDisplayText(std::move(caption)); }
+void FrmCalc::setWordsCaption(std::string caption)
+{
+    noticeShown_ = false;
+    wordsUnderNotice_.reset();
+    lbltxtNum_->setDisplayText(std::move(caption));
+}
 
-void FrmCalc::setMemoryCaption(std::string caption) { lblMem_->setValue(caption); }
+void FrmCalc::setMemoryCaption(std::string caption) { lblMem_->setValue(std::move(caption)); }
 
 void FrmCalc::setMemoryButtonsEnabled(bool enabled)
 {

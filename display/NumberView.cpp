@@ -104,6 +104,11 @@ const std::string& NumberView::text() const
     return kind_ == Tape ? none : *entries_.front().text;
 }
 
+std::shared_ptr<const std::string> NumberView::sharedText() const
+{
+    return kind_ == Tape ? std::make_shared<const std::string>() : entries_.front().text;
+}
+
 std::string NumberView::takeText()
 {
     if (kind_ == Tape)

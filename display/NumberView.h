@@ -60,6 +60,8 @@ public:
     void setDisplayText(std::shared_ptr<const std::string> text);
     // Text and Editor: the text as held.
     const std::string& text() const;
+    // Text: the text as held, to be set again later without a copy.
+    std::shared_ptr<const std::string> sharedText() const;
     // Text and Editor: hands the text over (moved when the view's own) and
     // leaves the view empty.
     std::string takeText();
