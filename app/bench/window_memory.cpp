@@ -1,8 +1,9 @@
 // Runs one of the sequences of calc/bench/MemorySequences.h through the main
 // window on the offscreen platform: the clipboard is Qt's, the buttons are
 // clicked, events are processed after every click so the readout, words
-// and tape are laid out; message boxes are answered at once. Prints what
-// the window's engine was left with and the process's peak memory.
+// and tape are laid out; message boxes are answered at once (Yes to a
+// question, as the engine's driver does). Prints what the window's engine
+// was left with and the process's peak memory.
 //   window_memory <sequence>      (QT_QPA_PLATFORM=offscreen)
 #include "app/FrmCalc.h"
 #include "calc/bench/MemorySequences.h"
@@ -24,10 +25,10 @@ namespace {
 class QuietMessages final : public platform::MessageBox {
 public:
     int shown = 0;
-    platform::Answer show(const std::string&, const std::string&, platform::Icon, platform::Buttons) override
+    platform::Answer show(const std::string&, const std::string&, platform::Icon, platform::Buttons buttons) override
     {
         ++shown;
-        return platform::Answer::OK;
+        return buttons == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::OK;
     }
 };
 
