@@ -35,8 +35,8 @@ TEST_P(CancelShowing, LeavesEverythingAsBefore)
     type(row.setup);
     const auto before = snapshot();
     int runs = 0, cancels = 0;
-    w->worker().onComputed = [&, cancel = way.cancel] {
-        if (++runs != row.at)
+    w->worker().onComputed = [&, at = row.at, cancel = way.cancel] {
+        if (++runs != at)
             return;
         ++cancels;
         cancel(*this);
