@@ -691,13 +691,13 @@ void FrmCalc::historyPrepended(std::string line) { txtHistory_->prependLine(std:
 
 void FrmCalc::historyTrimmed(std::size_t, const std::string& notice)
 {
-    // Rare (the tape holds 128 MiB of text): the box is refilled from the
-    // engine's tape, the notice at the bottom and the newest entry on top.
-    txtHistory_->removeOldest(txtHistory_->entryCount());
-    txtHistory_->prependLine(notice);
-    const std::deque<std::string>& lines = engine_.state().historyText.lines();
-    for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-        txtHistory_->prependLine(*it);
+    // Below the engine's entries the box still holds the entries it just
+    // removed and, after an earlier trim, that trim's notice: they go from
+    // the bottom, at their own cost, and the new notice closes the tape.
+    const std::size_t kept = engine_.state().historyText.size();
+    const std::size_t shown = txtHistory_->entryCount();
+    txtHistory_->removeOldest(shown > kept ? shown - kept : 0);
+    txtHistory_->appendLine(notice);
 }
 
 std::optional<std::string> FrmCalc::showZoom(const std::string& readoutText, const std::string& readoutWords)

@@ -151,24 +151,32 @@ TEST(Paste, MeasuredWhileReading)
 }
 
 // A tape over its budget loses its oldest entries whole, says so in a
-// line of its own, and the view is told which to drop.
+// line of its own, and the view, told which to drop, shows the same tape
+// after every trim (the second notice replacing the first).
 TEST(Tape, EngineTrimsOldestEntriesAndTellsTheView)
 {
+    const HistoryBudgetScope budget(200);  // room for two entries and the notice
     Harness h;
-    const std::string digits(kHistoryBudget / 3, '9');
-    for (const char* first : {"1", "2", "3"})
-        h.engine.PrependHistory(first + (" + 0 = " + digits));
+    const std::string digits(60, '9');
     const HistoryTape& tape = h.state().historyText;
+    const auto shown = [&] {
+        std::string text;
+        for (auto it = h.view.historyLines.rbegin(); it != h.view.historyLines.rend(); ++it)
+            text += *it + "\r\n\r\n";
+        return h.view.historyNotice.empty() ? text : text + h.view.historyNotice + "\r\n\r\n";
+    };
+    for (const char* first : {"1", "2", "3", "4"}) {
+        h.engine.PrependHistory(first + (" + 0 = " + digits));
+        EXPECT_TRUE(tape == shown()) << "after " << first;
+    }
     ASSERT_EQ(tape.size(), 2u);
-    EXPECT_EQ(tape.line(0).substr(0, 4), "3 + ");
-    EXPECT_EQ(tape.line(1).substr(0, 4), "2 + ");
+    EXPECT_EQ(tape.line(0).substr(0, 4), "4 + ");
+    EXPECT_EQ(tape.line(1).substr(0, 4), "3 + ");
     EXPECT_EQ(tape.line(1).size(), digits.size() + 8) << "an entry is never cut";
-    EXPECT_EQ(tape.removed(), 1u);
-    EXPECT_LE(tape.length(), kHistoryBudget);
-    ASSERT_EQ(h.view.historyLines.size(), 2u);
-    EXPECT_EQ(h.view.historyLines[0], tape.line(1));
-    EXPECT_EQ(h.view.historyNotice, "--- 1 older entry removed to save memory ---");
-    EXPECT_EQ(Effects(h), (Lines{"history", "history", "history", "trimmed"}));
+    EXPECT_EQ(tape.removed(), 2u);
+    EXPECT_LE(tape.length(), 200u);
+    EXPECT_EQ(h.view.historyNotice, "--- 2 older entries removed to save memory ---");
+    EXPECT_EQ(Effects(h), (Lines{"history", "history", "history", "trimmed", "history", "trimmed"}));
 }
 
 }  // namespace
