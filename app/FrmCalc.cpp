@@ -488,9 +488,9 @@ void FrmCalc::showWorkPanel(bool withProgress)
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         pointerShown_ = true;
         if (engine_.WordsCaption().find("  ---") == std::string::npos) {
-            // Kept, not copied: the words of a long number are as long.
-            wordsUnderNotice_ = lbltxtNum_->sharedText();
-            lbltxtNum_->setDisplayText(calc::kLongWorkNotice);
+            // Over the words, which are kept as they are laid out: they
+            // are as long as the number.
+            lbltxtNum_->cover(calc::kLongWorkNotice);
             noticeShown_ = true;
         }
     }
@@ -512,8 +512,7 @@ void FrmCalc::hideWorkPanel()
     // label goes back to what the engine last put there, which is what it
     // showed before the notice (setWordsCaption drops the notice).
     if (noticeShown_)
-        lbltxtNum_->setDisplayText(std::move(wordsUnderNotice_));
-    wordsUnderNotice_.reset();
+        lbltxtNum_->uncover();
     noticeShown_ = false;
     workPanel_->hide();
     prgWork_->hide();
@@ -670,8 +669,7 @@ void FrmCalc::closeEvent(QCloseEvent* event)
 
 void FrmCalc::setWordsCaption(std::string caption)
 {
-    noticeShown_ = false;
-    wordsUnderNotice_.reset();
+    noticeShown_ = false;  // the notice and what it covered give way
     lbltxtNum_->setDisplayText(std::move(caption));
 }
 

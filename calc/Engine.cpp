@@ -429,31 +429,50 @@ void Engine::KeyBackspace()
 {
     if (state_.lastInput != kInputNumber || typed_.keys == 0)
         return;
-    TypedRun run = std::move(typed_);
-    if (run.keys == 1) {
-        SetReadoutText(std::move(run.readoutText));
+    if (typed_.keys == 1) {
+        std::optional<ShownReadout> shown =
+            prepare(typed_.readoutText.size(), [&t = typed_.readoutText] { return ShowReadout(t); });
+        if (!shown)
+            return;
+        TypedRun run = std::move(typed_);
+        show(std::move(*shown));
         state_.decimalEntered = run.decimalEntered;
         state_.lastInput = std::move(run.lastInput);
         return;
     }
     // The last character was added by the last key; what stays before it
-    // is never empty (the first key's readout).
-    std::string plain = RemoveCommas(state_.readoutText);
-    if (plain.back() == '.')
+    // is never empty (the first key's readout). Made beside the window when
+    // the number is long.
+    struct Erased {
+        ShownReadout shown;
+        bool point;
+    };
+    std::optional<Erased> e = prepare(state_.readoutText.size(), [&r = state_.readoutText] {
+        std::string plain = RemoveCommas(r);
+        const bool point = plain.back() == '.';
+        plain.pop_back();
+        std::string shown = AddCommas(plain);
+        if (plain.back() == '.')
+            shown += '.';  // AddCommas drops a point without fraction digits
+        arith::pollCancel();
+        return Erased{ShowReadout(std::move(shown)), point};
+    });
+    if (!e)
+        return;
+    TypedRun run = std::move(typed_);
+    if (e->point)
         state_.decimalEntered = kFalse;
-    plain.pop_back();
-    std::string shown = AddCommas(plain);
-    if (plain.back() == '.')
-        shown += '.';  // AddCommas drops a point without fraction digits
-    SetReadoutText(std::move(shown));
+    show(std::move(e->shown));
     --run.keys;
     typed_ = std::move(run);
 }
 
 void Engine::PressPercent()
 {
-    const std::string r = ToOperand(state_.readoutText);
-    std::optional<Outcome> p = computeValue(QuotientDigits(r, "100"), [r] {
+    std::optional<ReadoutOperand> ops = readoutOperand([](const std::string& a) { return QuotientDigits(a, "100"); });
+    if (!ops)
+        return;
+    std::optional<Outcome> p = computeValue(ops->digits, [r = std::move(ops->a)] {
         std::string v = arith::BigDivide(r, "100", 10);
         std::string text = ResultText(v);
         return ShowValue(std::move(v), std::move(text));

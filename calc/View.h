@@ -77,9 +77,8 @@ public:
     virtual std::optional<std::string> run(const std::function<std::string()>& compute) = 0;
 
     // run() for a computation with a value of any movable type (a result
-    // together with the texts that show it). The value is handed over
-    // through a holder the computation shares, so that nothing it writes
-    // outlives a worker that gave up waiting.
+    // together with the texts that show it), handed over through a holder
+    // the computation shares.
     template <class Compute> std::optional<std::invoke_result_t<Compute&>> runValue(Compute compute)
     {
         using Value = std::invoke_result_t<Compute&>;

@@ -78,6 +78,7 @@ void NumberView::setEntry(std::shared_ptr<const std::string> text, bool owned)
 {
     if (kind_ == Tape)
         return;
+    covered_.reset();
     if (ownCopy_.valid())
         ownCopy_.wait();  // it reads the text it was started for
     ownCopy_ = {};
@@ -104,9 +105,27 @@ const std::string& NumberView::text() const
     return kind_ == Tape ? none : *entries_.front().text;
 }
 
-std::shared_ptr<const std::string> NumberView::sharedText() const
+void NumberView::cover(std::string text)
 {
-    return kind_ == Tape ? std::make_shared<const std::string>() : entries_.front().text;
+    if (kind_ != Text)
+        return;
+    Entry under = std::move(entries_.front());
+    entries_.front() = Entry{};
+    setDisplayText(std::move(text));
+    covered_ = std::move(under);
+}
+
+void NumberView::uncover()
+{
+    if (!covered_)
+        return;
+    entries_.front() = std::move(*covered_);
+    covered_.reset();
+    anchor_ = cursor_ = 0;
+    laidOutFor_ = -1;
+    relayout();
+    verticalScrollBar()->setValue(0);
+    viewport()->update();
 }
 
 std::string NumberView::takeText()

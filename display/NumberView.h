@@ -25,6 +25,7 @@
 #include <deque>
 #include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,8 +61,11 @@ public:
     void setDisplayText(std::shared_ptr<const std::string> text);
     // Text and Editor: the text as held.
     const std::string& text() const;
-    // Text: the text as held, to be set again later without a copy.
-    std::shared_ptr<const std::string> sharedText() const;
+    // Text: shows text over the text held, which is kept aside as it is
+    // laid out; uncover() shows it again without scanning it anew. Setting
+    // a text meanwhile drops what was covered.
+    void cover(std::string text);
+    void uncover();
     // Text and Editor: hands the text over (moved when the view's own) and
     // leaves the view empty.
     std::string takeText();
@@ -188,6 +192,7 @@ private:
     bool breakAfterCommas_ = false;
     CharWidths widths_;
     std::deque<Entry> entries_;  // newest (top) first
+    std::optional<Entry> covered_;
     std::int64_t lines_ = 1;
     double laidOutFor_ = -1;
     std::int64_t anchor_ = 0;

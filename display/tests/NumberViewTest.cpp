@@ -109,6 +109,26 @@ TEST_F(NumberViewTest, SelectionsCopyExactlyTheTextHeld)
     EXPECT_EQ(v->lineText(0), "Twelve");
 }
 
+// A text covered by a notice comes back whole, laid out for the width the
+// view has then; a text set meanwhile replaces both.
+TEST_F(NumberViewTest, CoveredTextComesBackAsItWas)
+{
+    auto v = make(NumberView::Text, Qt::AlignLeft | Qt::AlignTop, 300, 200);
+    const std::string n = GroupedDigits(100'000) + ".";
+    v->setDisplayText(n);
+    const std::int64_t lines = v->lineCount();
+    v->cover("Busy");
+    EXPECT_EQ(v->displayText(), "Busy");
+    v->resize(150, 200);
+    v->uncover();
+    EXPECT_EQ(v->displayText().toStdString(), n);
+    EXPECT_GT(v->lineCount(), lines);
+    v->cover("Busy");
+    v->setDisplayText("12");
+    v->uncover();
+    EXPECT_EQ(v->displayText(), "12");
+}
+
 TEST_F(NumberViewTest, TapePutsEntriesOnTopAndCopiesThemInOrder)
 {
     auto v = make(NumberView::Tape, Qt::AlignLeft | Qt::AlignTop, 240, 300);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <thread>
 
 namespace platform::qt {
 namespace {
@@ -191,7 +192,8 @@ TEST(QtServices, QtPlatformInstallsAndRemovesItsServices)
 }
 
 // The clipboard's text comes in UTF-8 pieces of 65,536 characters, in
-// order, and reading stops when the reader says so.
+// order, and reading stops when the reader says so. Taking and reading, and
+// making ready and setting, may happen on two threads.
 TEST(QtServices, ClipboardReadInPieces)
 {
     QtClipboard clip;
@@ -207,6 +209,20 @@ TEST(QtServices, ClipboardReadInPieces)
         EXPECT_EQ(pieces, stopAfter);
         EXPECT_EQ(read, text.substr(0, std::min<std::size_t>(text.size(), 65536u * stopAfter + (stopAfter > 1))));
     }
+    // Taken, then read on another thread after the clipboard has changed:
+    // the text as it was when taken.
+    const Clipboard::Taken taken = clip.takeText();
+    clip.setText("1");
+    std::string read;
+    std::thread([&] { taken.read([&](std::string_view piece) { return read += piece, true; }); }).join();
+    EXPECT_EQ(read, text);
+    EXPECT_EQ(taken.size, 140001u);  // characters: the degree sign is one
+    // Made ready on another thread, put there when run.
+    std::function<void()> put;
+    std::thread([&] { put = clip.prepareText(text); }).join();
+    EXPECT_EQ(clip.text(), "1");
+    put();
+    EXPECT_EQ(clip.text(), text);
     clip.clear();
 }
 
