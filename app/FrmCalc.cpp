@@ -488,6 +488,8 @@ void FrmCalc::showWorkPanel(bool withProgress)
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         pointerShown_ = true;
         if (engine_.WordsCaption().find("  ---") == std::string::npos) {
+            // Kept, not copied: the words of a long number are as long.
+            wordsUnderNotice_ = lbltxtNum_->sharedText();
             lbltxtNum_->setDisplayText(calc::kLongWorkNotice);
             noticeShown_ = true;
         }
@@ -507,9 +509,11 @@ void FrmCalc::hideWorkPanel()
         QGuiApplication::restoreOverrideCursor();
     pointerShown_ = false;
     // The engine shows its result next, or nothing when cancelled: the
-    // label goes back to what the engine last put there.
+    // label goes back to what the engine last put there, which is what it
+    // showed before the notice (setWordsCaption drops the notice).
     if (noticeShown_)
-        lbltxtNum_->setDisplayText(engine_.WordsCaption());
+        lbltxtNum_->setDisplayText(std::move(wordsUnderNotice_));
+    wordsUnderNotice_.reset();
     noticeShown_ = false;
     workPanel_->hide();
     prgWork_->hide();
@@ -664,9 +668,14 @@ void FrmCalc::closeEvent(QCloseEvent* event)
 
 // ---- calc::View -------------------------------------------------------------
 
-void FrmCalc::setWordsCaption(std::string caption) { lbltxtNum_->setDisplayText(std::move(caption)); }
+void FrmCalc::setWordsCaption(std::string caption)
+{
+    noticeShown_ = false;
+    wordsUnderNotice_.reset();
+    lbltxtNum_->setDisplayText(std::move(caption));
+}
 
-void FrmCalc::setMemoryCaption(std::string caption) { lblMem_->setValue(caption); }
+void FrmCalc::setMemoryCaption(std::string caption) { lblMem_->setValue(std::move(caption)); }
 
 void FrmCalc::setMemoryButtonsEnabled(bool enabled)
 {
@@ -684,13 +693,13 @@ void FrmCalc::historyPrepended(std::string line) { txtHistory_->prependLine(std:
 
 void FrmCalc::historyTrimmed(std::size_t, const std::string& notice)
 {
-    // Rare (the tape holds 128 MiB of text): the box is refilled from the
-    // engine's tape, the notice at the bottom and the newest entry on top.
-    txtHistory_->removeOldest(txtHistory_->entryCount());
-    txtHistory_->prependLine(notice);
-    const std::deque<std::string>& lines = engine_.state().historyText.lines();
-    for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-        txtHistory_->prependLine(*it);
+    // Below the engine's entries the box still holds the entries it just
+    // removed and, after an earlier trim, that trim's notice: they go from
+    // the bottom, at their own cost, and the new notice closes the tape.
+    const std::size_t kept = engine_.state().historyText.size();
+    const std::size_t shown = txtHistory_->entryCount();
+    txtHistory_->removeOldest(shown > kept ? shown - kept : 0);
+    txtHistory_->appendLine(notice);
 }
 
 std::optional<std::string> FrmCalc::showZoom(const std::string& readoutText, const std::string& readoutWords)

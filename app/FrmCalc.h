@@ -101,8 +101,9 @@ private:
     QPushButton* cmdCancelWork_ = nullptr;
     QProgressBar* prgWork_ = nullptr;
     bool closeAfterWork_ = false;
-    bool pointerShown_ = false;  // the work panel's busy pointer is up
-    bool noticeShown_ = false;   // the work panel's notice stands on the words label
+    bool pointerShown_ = false;                            // the work panel's busy pointer is up
+    bool noticeShown_ = false;                             // the work panel's notice stands on the words label
+    std::shared_ptr<const std::string> wordsUnderNotice_;  // the label's text before the notice, shown again after
 };
 
 }  // namespace app

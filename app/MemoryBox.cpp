@@ -59,9 +59,9 @@ MemoryBox::MemoryBox(QWidget* parent) : QLabel(parent)
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 }
 
-void MemoryBox::setValue(const std::string& value)
+void MemoryBox::setValue(std::string value)
 {
-    value_ = value;
+    value_ = std::move(value);
     // Counted once per value, not on every resize.
     count_ = QString::fromStdString("  (" + DigitCountText(value_) + ")");
     tip_ = QString::fromStdString(MemoryTip(value_));

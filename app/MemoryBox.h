@@ -35,7 +35,7 @@ class MemoryBox : public QLabel {
 public:
     explicit MemoryBox(QWidget* parent = nullptr);
     // The value as the engine keeps it; shown whole when it fits.
-    void setValue(const std::string& value);
+    void setValue(std::string value);
     const std::string& value() const { return value_; }
     // True while the box shows only part of the value.
     bool isCut() const { return cut_; }

@@ -224,10 +224,10 @@ void Engine::txtReadout_Change()
 void Engine::zoomAndReformat()
 {
     std::optional<std::string> edited = view_.showZoom(state_.readoutText, readoutWords_);
-    if (edited && refuseLongResult(static_cast<double>(ReadoutDigits(*edited))))
-        return;
     const std::size_t length = edited ? edited->size() : state_.readoutText.size();
     if (length <= kLongText) {
+        if (edited && refuseLongResult(static_cast<double>(ReadoutDigits(*edited))))
+            return;
         if (edited)
             SetReadoutText(std::move(*edited));
         SetReadoutText(AddCommas(state_.readoutText));
@@ -235,18 +235,28 @@ void Engine::zoomAndReformat()
     }
     // The text written back becomes the readout and is then re-formatted;
     // the reaction runs when either step changes the readout.
+    // A text written back that is too long is refused (the count is made
+    // beside the window too).
     struct Reformatted {
         bool changed;
         ShownReadout shown;
+        std::size_t digits = 0;
     };
     std::optional<Reformatted> r =
-        worker_.runValue([before = state_.readoutText, edited = std::move(edited)]() mutable {
+        worker_.runValue([&before = state_.readoutText, edited = std::move(edited)]() mutable {
+            if (edited) {
+                const std::size_t digits = ReadoutDigits(*edited);
+                if (digits > kMaxResultDigits)
+                    return Reformatted{false, {}, digits};
+            }
             std::string written = edited ? std::move(*edited) : before;
             std::string formatted = AddCommas(written);
             arith::pollCancel();
             const bool changed = written != before || formatted != written;
             return Reformatted{changed, ShowReadout(std::move(formatted))};
         });
+    if (r && r->digits > kMaxResultDigits)
+        refuseLongResult(static_cast<double>(r->digits));
     if (!r || !r->changed)
         return;
     if (r->shown.text == state_.readoutText) {
@@ -259,20 +269,35 @@ void Engine::zoomAndReformat()
     show(std::move(r->shown));
 }
 
-std::optional<std::string> Engine::readoutDigits()
+std::optional<Engine::ReadoutOperand> Engine::readoutOperand(const std::function<double(const std::string&)>& estimate)
 {
-    return prepare(state_.readoutText.size(), [r = state_.readoutText] { return RemoveCommas(r); });
+    return prepare(state_.readoutText.size(), [&r = state_.readoutText, &estimate] {
+        ReadoutOperand o{RemoveCommas(r), {}, 0};
+        o.a = ToOperand(o.x);
+        if (estimate)
+            o.digits = estimate(o.a);
+        return o;
+    });
+}
+
+bool Engine::copyReadout()
+{
+    // The digits and the clipboard's own text are made beside the window;
+    // the window thread only hands the latter over.
+    std::optional<std::function<void()>> put = prepare(state_.readoutText.size(), [&r = state_.readoutText] {
+        return platform::clipboard().prepareText(RemoveCommas(r));
+    });
+    if (!put)
+        return false;
+    platform::clipboard().clear();
+    (*put)();
+    return true;
 }
 
 void Engine::txtReadout_DblClick()
 {
-    std::optional<std::string> digits = readoutDigits();
-    if (!digits)
-        return;
-    platform::Clipboard& clip = platform::clipboard();
-    clip.clear();
-    clip.setText(*digits);
-    zoomAndReformat();
+    if (copyReadout())
+        zoomAndReformat();
 }
 
 void Engine::lbltxtNum_DblClick()
@@ -305,8 +330,17 @@ void Engine::EnterDigit(int digit)
     const bool fraction = !newNumber && state_.decimalEntered != kFalse;
     const bool sign = state_.lastInput == kInputSign;
     const std::string& readout = state_.readoutText;
-    std::optional<ShownReadout> shown = prepare(
-        newNumber ? 0 : readout.size(), [s = newNumber ? std::string(".") : readout, d, fraction, sign]() mutable {
+    // The readout before the key, kept for Backspace, is copied beside the
+    // window too.
+    struct Typed {
+        ShownReadout shown;
+        std::string before;
+    };
+    const auto [adds, keeps] = typedKeyEffect(d);
+    const bool newRun = !adds && !keeps;
+    std::optional<Typed> typed =
+        prepare(newNumber && !newRun ? 0 : readout.size(), [&readout, newNumber, newRun, d, fraction, sign] {
+            std::string s = newNumber ? std::string(".") : readout;
             if (fraction) {
                 s += d;
             } else {
@@ -320,14 +354,14 @@ void Engine::EnterDigit(int digit)
             if (sign)
                 text.insert(text.begin(), '-');
             arith::pollCancel();
-            return ShowReadout(std::move(text));
+            return Typed{ShowReadout(std::move(text)), newRun ? readout : std::string()};
         });
-    if (!shown)
+    if (!typed)
         return;
-    TypedRun run = runForTypedKey(d);
+    TypedRun run = runForTypedKey(d, newRun ? std::optional(std::move(typed->before)) : std::nullopt);
     if (newNumber)
         state_.decimalEntered = kFalse;
-    show(std::move(*shown));
+    show(std::move(typed->shown));
     state_.lastInput = kInputNumber;
     typed_ = std::move(run);
     view_.focusSetFocusButton();
@@ -338,7 +372,7 @@ void Engine::EnterDecimalPoint()
     std::optional<ShownReadout> shown;
     if (state_.lastInput == kInputNumber) {
         shown =
-            prepare(state_.readoutText.size(), [r = state_.readoutText] { return ShowReadout(WholeNumberFormat(r)); });
+            prepare(state_.readoutText.size(), [&r = state_.readoutText] { return ShowReadout(WholeNumberFormat(r)); });
         if (!shown)
             return;
     }
@@ -354,7 +388,20 @@ void Engine::EnterDecimalPoint()
     typed_ = std::move(run);
 }
 
-Engine::TypedRun Engine::runForTypedKey(char key)
+Engine::TypedRun Engine::runForTypedKey(char key, std::optional<std::string> before)
+{
+    const auto [adds, keeps] = typedKeyEffect(key);
+    if (adds || keeps) {
+        TypedRun run = std::move(typed_);
+        run.keys += adds ? 1 : 0;
+        return run;
+    }
+    // A new entry, typing on after a number that was not typed, or a key
+    // that rewrites the number: Backspace gives back the state before it.
+    return {1, before ? std::move(*before) : state_.readoutText, state_.decimalEntered, state_.lastInput};
+}
+
+std::pair<bool, bool> Engine::typedKeyEffect(char key) const
 {
     const std::string& r = state_.readoutText;
     bool adds = false;   // the key appends its character, separators aside
@@ -375,14 +422,7 @@ Engine::TypedRun Engine::runForTypedKey(char key)
         else
             adds = !point && !reformats;
     }
-    if (adds || keeps) {
-        TypedRun run = std::move(typed_);
-        run.keys += adds ? 1 : 0;
-        return run;
-    }
-    // A new entry, typing on after a number that was not typed, or a key
-    // that rewrites the number: Backspace gives back the state before it.
-    return {1, r, state_.decimalEntered, state_.lastInput};
+    return {adds, keeps};
 }
 
 void Engine::KeyBackspace()
@@ -427,12 +467,35 @@ void Engine::PressPercent()
     state_.operandCount = incrementCount(state_.operandCount);
 }
 
-bool Engine::computeOperation(const std::string& snapshot)
+bool Engine::computeOperation()
 {
-    std::string second = RemoveCommas(snapshot);
     const std::string op = state_.pendingOperator;
-    std::string a = ToOperand(state_.firstOperand);
-    std::string b = ToOperand(second);
+    const bool arithmetic = op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" || op == "^";
+    // The operands, what the refusals look at and the result's length,
+    // made beside the window when the numbers are long.
+    struct Operands {
+        std::string snapshot, second, a, b;
+        bool zeroDivisor = false, fractionalPower = false, zeroModulus = false;
+        double digits = 0;
+    };
+    const std::string& readout = state_.readoutText;
+    std::optional<Operands> ops =
+        prepare(std::max(readout.size(), state_.firstOperand.size()),
+                [&readout, &first = state_.firstOperand, &op, arithmetic] {
+                    Operands o{readout, RemoveCommas(readout), ToOperand(first), {}};
+                    o.b = ToOperand(o.second);
+                    o.zeroDivisor = op == "/" && IsZeroValue(o.b);
+                    o.fractionalPower = op == "^" && o.b.find('.') != std::string::npos;
+                    o.zeroModulus = op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(o.b)));
+                    if (arithmetic && !o.zeroDivisor && !o.fractionalPower && !o.zeroModulus)
+                        o.digits = OperationDigits(op, o.a, o.b);
+                    return o;
+                });
+    if (!ops)
+        return false;
+    std::string& second = ops->second;
+    std::string& a = ops->a;
+    std::string& b = ops->b;
 
     // What becomes of the first operand. Failed: it stays (a zero divisor)
     // and the tape line says so instead of stating a result.
@@ -440,22 +503,22 @@ bool Engine::computeOperation(const std::string& snapshot)
     std::string given;
     if (op == "=") {
         kind = Result::PlainSecond;
-    } else if (op == "/" && IsZeroValue(b)) {
+    } else if (ops->zeroDivisor) {
         platform::showMessage(kDivideByZeroText, "Calculator", platform::Icon::Exclamation, platform::Buttons::OK);
         kind = Result::Failed;
-    } else if (op == "^" && b.find('.') != std::string::npos) {
+    } else if (ops->fractionalPower) {
         // The power procedure refuses fractional exponents with its own
         // message (at once, so it runs here); its answer "0" is not the
         // power: nothing changes, as for the other refusals.
         (void)arith::BigPower(a, b);
         return false;
-    } else if (op == "mod" && IsZeroValue(arith::IntegerPart(arith::BigAbsolute(b)))) {
+    } else if (ops->zeroModulus) {
         // Refused by the remainder procedure with its own message.
         given = arith::BigModulo(a, b);
         kind = given.empty() ? Result::Failed : Result::Given;
-    } else if (op == "+" || op == "-" || op == "X" || op == "%" || op == "/" || op == "mod" || op == "^") {
+    } else if (arithmetic) {
         // Refused as too long before any work: nothing changes.
-        if (refuseLongResult(OperationDigits(op, a, b)))
+        if (refuseLongResult(ops->digits))
             return false;
     } else {
         kind = Result::Unknown;
@@ -464,7 +527,7 @@ bool Engine::computeOperation(const std::string& snapshot)
     // The result, its readout and the tape line, made together: on the
     // worker for arithmetic and for long texts.
     const bool writesLine = kind != Result::Unknown && op != "=" && !state_.firstOperand.empty();
-    auto make = [kind, op, writesLine, first = state_.firstOperand, second, a = std::move(a), b = std::move(b),
+    auto make = [kind, op, writesLine, &first = state_.firstOperand, &second, a = std::move(a), b = std::move(b),
                  given = std::move(given)]() {
         std::string result;
         bool failed = kind == Result::Failed;
@@ -502,13 +565,13 @@ bool Engine::computeOperation(const std::string& snapshot)
         }
         return o;
     };
-    const std::size_t length = std::max({snapshot.size(), state_.firstOperand.size()});
+    const std::size_t length = std::max({readout.size(), state_.firstOperand.size()});
     std::optional<Outcome> o =
         kind == Result::Arithmetic ? worker_.runValue(std::move(make)) : prepare(length, std::move(make));
     if (!o)
         return false;
 
-    state_.readoutSnapshot = snapshot;
+    state_.readoutSnapshot = std::move(ops->snapshot);
     state_.secondOperand = std::move(second);
     finish(std::move(*o));
     return true;
@@ -519,7 +582,9 @@ void Engine::PressOperator(int index)
     if (index < 0 || index >= static_cast<int>(kOperatorCaptions.size()))
         return;
     const std::string c(kOperatorCaptions[static_cast<std::size_t>(index)]);
-    const std::string snapshot = state_.readoutText;
+    // The readout as the key found it; it changes below only after its last
+    // use.
+    const std::string& snapshot = state_.readoutText;
     std::int16_t count = state_.operandCount;
     if (state_.lastInput == kInputNumber)
         count = incrementCount(count);
@@ -535,17 +600,22 @@ void Engine::PressOperator(int index)
             state_.lastInput = kInputSign;
         }
         break;
-    case 1:
-        state_.readoutSnapshot = snapshot;
+    case 1: {
+        std::optional<std::pair<std::string, std::string>> taken =
+            prepare(snapshot.size(), [&snapshot] { return std::pair(std::string(snapshot), RemoveCommas(snapshot)); });
+        if (!taken)
+            return;  // cancelled: nothing changes
+        state_.readoutSnapshot = std::move(taken->first);
         state_.operandCount = count;
-        state_.firstOperand = RemoveCommas(snapshot);
+        state_.firstOperand = std::move(taken->second);
         if (state_.lastInput != kInputNumber && c == "-" && state_.pendingOperator != "=") {
             SetReadoutText("-");
             state_.lastInput = kInputSign;
         }
         break;
+    }
     case 2:
-        if (!computeOperation(snapshot))
+        if (!computeOperation())
             return;  // cancelled: nothing changes
         state_.operandCount = 1;
         break;
@@ -573,7 +643,7 @@ void Engine::ClearEntry()
     if (state_.lastInput == kInputClearEntry)
         ClearAll();
     // Before the first operand is taken it is empty text: the cleared "0.".
-    std::optional<ShownReadout> shown = prepare(state_.firstOperand.size(), [f = state_.firstOperand] {
+    std::optional<ShownReadout> shown = prepare(state_.firstOperand.size(), [&f = state_.firstOperand] {
         return ShowReadout(f.empty() ? std::string("0.") : WholeNumberFormat(f));
     });
     if (!shown)
@@ -625,7 +695,7 @@ void Engine::storeMemory(std::array<std::string, 3> copies)
 void Engine::cmdMemStore_Click()
 {
     std::optional<std::array<std::string, 3>> copies =
-        prepare(state_.readoutText.size(), [r = state_.readoutText] { return storeCopies(RemoveCommas(r)); });
+        prepare(state_.readoutText.size(), [&r = state_.readoutText] { return storeCopies(RemoveCommas(r)); });
     if (!copies)
         return;
     storeMemory(std::move(*copies));
@@ -636,7 +706,7 @@ void Engine::cmdMemRecall_Click()
     // MR is disabled while the memory is empty; a stray call changes nothing.
     if (!state_.memoryValue.empty()) {
         std::optional<ShownReadout> shown = prepare(
-            state_.memoryValue.size(), [m = state_.memoryValue] { return ShowReadout(ResultText(RemoveCommas(m))); });
+            state_.memoryValue.size(), [&m = state_.memoryValue] { return ShowReadout(ResultText(RemoveCommas(m))); });
         if (!shown)
             return;
         state_.lastInput = kInputNumber;
@@ -657,11 +727,19 @@ void Engine::cmdMemSub_Click() { memorySum(true); }
 
 void Engine::memorySum(bool subtract)
 {
-    std::string m = ToOperand(state_.memoryValue);
-    std::string r = ToOperand(state_.readoutText);
-    const double digits = SumDigits(m, r);
+    struct Operands {
+        std::string m, r;
+        double digits;
+    };
+    std::optional<Operands> o = prepare(std::max(state_.memoryValue.size(), state_.readoutText.size()), [&st = state_] {
+        Operands o{ToOperand(st.memoryValue), ToOperand(st.readoutText), 0};
+        o.digits = SumDigits(o.m, o.r);
+        return o;
+    });
+    if (!o)
+        return;
     if (std::optional<std::array<std::string, 3>> v =
-            computeValue(digits, [subtract, m = std::move(m), r = std::move(r)] {
+            computeValue(o->digits, [subtract, m = std::move(o->m), r = std::move(o->r)] {
                 return storeCopies(subtract ? arith::BigSubtract(m, r) : arith::BigAdd(m, r));
             }))
         storeMemory(std::move(*v));
@@ -673,10 +751,10 @@ void Engine::memorySum(bool subtract)
 
 void Engine::cmdSquare_Click()
 {
-    const std::string x = RemoveCommas(state_.readoutText);
-    std::string a = ToOperand(x);
-    const double digits = ProductDigits(a, a);
-    std::optional<Outcome> r = computeValue(digits, [x, a = std::move(a)] {
+    std::optional<ReadoutOperand> ops = readoutOperand([](const std::string& a) { return ProductDigits(a, a); });
+    if (!ops)
+        return;
+    std::optional<Outcome> r = computeValue(ops->digits, [&x = ops->x, a = std::move(ops->a)] {
         std::string v = arith::BigMultiply(a, a);
         std::string text = ResultText(v);
         Outcome o = ShowValue(std::move(v), std::move(text));
@@ -690,10 +768,10 @@ void Engine::cmdSquare_Click()
 
 void Engine::cmdCube_Click()
 {
-    const std::string x = RemoveCommas(state_.readoutText);
-    std::string a = ToOperand(x);
-    const double digits = 1.5 * ProductDigits(a, a);
-    std::optional<Outcome> r = computeValue(digits, [x, a = std::move(a)] {
+    std::optional<ReadoutOperand> ops = readoutOperand([](const std::string& a) { return 1.5 * ProductDigits(a, a); });
+    if (!ops)
+        return;
+    std::optional<Outcome> r = computeValue(ops->digits, [&x = ops->x, a = std::move(ops->a)] {
         std::string v = arith::BigMultiply(arith::BigMultiply(a, a), a);
         std::string text = ResultText(v);
         Outcome o = ShowValue(std::move(v), std::move(text));
@@ -728,15 +806,17 @@ void Engine::cmdToPowerOf_Click()
 void Engine::Convert(Conversion conversion)
 {
     const ConversionRule rule = conversionRule(conversion);
-    std::string x = RemoveCommas(state_.readoutText);
-    std::string a = ToOperand(x);
     const bool metric = view_.metricToImperial();
     const bool temperature = conversion == Conversion::CToF;
     const bool divide = !temperature && metric == rule.metricDivides;
-    // A temperature: the product and one carry from adding or taking 32.
-    const double digits = temperature ? ProductDigits(a, metric ? "1.8" : "0.55556") + 1
-                          : divide    ? QuotientDigits(a, rule.factor)
-                                      : ProductDigits(a, rule.factor);
+    std::optional<ReadoutOperand> ops = readoutOperand([rule, metric, temperature, divide](const std::string& a) {
+        // A temperature: the product and one carry from adding or taking 32.
+        return temperature ? ProductDigits(a, metric ? "1.8" : "0.55556") + 1
+               : divide    ? QuotientDigits(a, rule.factor)
+                           : ProductDigits(a, rule.factor);
+    });
+    if (!ops)
+        return;
     // The sentence goes below the caption the readout reaction leaves: the
     // new readout's words, or the caption as it stands when the readout
     // does not change.
@@ -746,8 +826,8 @@ void Engine::Convert(Conversion conversion)
         std::string viewCaption;
     };
     std::optional<Converted> r =
-        computeValue(digits, [rule, metric, temperature, divide, x = std::move(x), a = std::move(a),
-                              readout = state_.readoutText, caption = wordsCaption_] {
+        computeValue(ops->digits, [rule, metric, temperature, divide, x = std::move(ops->x), a = std::move(ops->a),
+                                   &readout = state_.readoutText, &caption = wordsCaption_] {
             std::string v;
             if (temperature)
                 v = metric ? arith::BigAdd(arith::BigMultiply(a, "1.8"), "32")
@@ -775,44 +855,42 @@ void Engine::Convert(Conversion conversion)
 
 // ---- Clipboard ----------------------------------------------------------
 
-void Engine::mnuCopy_Click()
-{
-    std::optional<std::string> digits = readoutDigits();
-    if (!digits)
-        return;
-    platform::Clipboard& clip = platform::clipboard();
-    clip.clear();
-    clip.setText(*digits);
-}
+void Engine::mnuCopy_Click() { (void)copyReadout(); }
 
 void Engine::cmdPaste_Click()
 {
-    // The clipboard's text is filtered piece by piece as it is read, and
-    // reading stops as soon as more digits than the bound have come: a
-    // text too long to show is never copied whole.
-    std::string v;
-    std::size_t digits = 0;
-    bool tooLong = false;
-    platform::clipboard().readText([&](std::string_view piece) {
-        const std::size_t before = v.size();
-        v += FilterDigitsAndPoints(piece);
-        digits += ReadoutDigits(std::string_view(v).substr(before));
-        tooLong = digits > kMaxResultDigits;
-        return !tooLong;
+    // The clipboard's text is taken as it stands, then filtered piece by
+    // piece as it is read (beside the window when it is long), and reading
+    // stops as soon as more digits than the bound have come: a text too
+    // long to show is never copied whole.
+    platform::Clipboard::Taken taken = platform::clipboard().takeText();
+    struct Pasted {
+        std::size_t digits = 0;
+        std::optional<Outcome> outcome;
+    };
+    std::optional<Pasted> p = prepare(taken.size, [read = std::move(taken.read)] {
+        Pasted p;
+        std::string v;
+        read([&](std::string_view piece) {
+            const std::size_t before = v.size();
+            v += FilterDigitsAndPoints(piece);
+            p.digits += ReadoutDigits(std::string_view(v).substr(before));
+            return p.digits <= kMaxResultDigits;
+        });
+        if (p.digits > kMaxResultDigits)
+            return p;
+        std::string text = ResultText(v);
+        p.outcome = ShowValue(std::move(v), std::move(text));
+        return p;
     });
-    if (tooLong) {
-        refuseLongResult(static_cast<double>(digits), kPasteTooLongText);
+    if (!p)
+        return;
+    if (!p->outcome) {
+        refuseLongResult(static_cast<double>(p->digits), kPasteTooLongText);
         return;
     }
-    const std::size_t length = v.size();
-    std::optional<Outcome> o = prepare(length, [v = std::move(v)]() mutable {
-        std::string text = ResultText(v);
-        return ShowValue(std::move(v), std::move(text));
-    });
-    if (!o)
-        return;
     state_.lastInput = kInputNumber;
-    finish(std::move(*o));
+    finish(std::move(*p->outcome));
 }
 
 }  // namespace calc

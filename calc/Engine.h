@@ -248,6 +248,14 @@ private:
             return make();
         return worker_.runValue(std::move(make));
     }
+    // The readout without separators (x), as the arithmetic reads it (a),
+    // and estimate(a) (the result's length, when given): made beside the
+    // window when the readout is long. nullopt when the user cancelled.
+    struct ReadoutOperand {
+        std::string x, a;
+        double digits = 0;
+    };
+    std::optional<ReadoutOperand> readoutOperand(const std::function<double(const std::string&)>& estimate = {});
     // viewCopy: the view's copy of caption, when made beforehand.
     void setWordsCaption(std::string caption, std::string viewCopy = {});
     // A new memory value with the copies for lblMem (engine and view), made
@@ -255,7 +263,9 @@ private:
     void storeMemory(std::array<std::string, 3> copies);
     // M+ (or M- when subtract): the sum on the worker, then stored.
     void memorySum(bool subtract);
-    std::optional<std::string> readoutDigits();
+    // Copies the readout without "," to the clipboard; false when the user
+    // cancelled.
+    bool copyReadout();
     // The keys Backspace can take back: keys typed one after the other into
     // the number being entered, and the entry state from before the first
     // of them. Every readout change other than typing ends the run.
@@ -270,9 +280,15 @@ private:
     // character to the number (or leaves it as it is), else a new run from
     // the state before the key. Called before the key changes anything;
     // the key puts the run back into typed_ when it is done.
-    TypedRun runForTypedKey(char key);
+    // before: a copy of the readout made beforehand, for a new run.
+    TypedRun runForTypedKey(char key, std::optional<std::string> before = std::nullopt);
+    // Whether the typed key adds its character to the number being typed,
+    // and whether it leaves it as it is; neither: it starts a new run.
+    std::pair<bool, bool> typedKeyEffect(char key) const;
     void zoomAndReformat();
-    bool computeOperation(const std::string& snapshot);
+    // The pending operator on the first operand and the readout; false
+    // when refused or cancelled (nothing changed then).
+    bool computeOperation();
     // Shows text and answers true when a result of about this many digits
     // is over kMaxResultDigits.
     static bool refuseLongResult(double digits, const char* text = kResultTooLongText);

@@ -68,7 +68,7 @@ void Engine::computeRoot(const char* name, const std::string& x, int power, cons
 {
     // The root shown, with its tape line marked "!" (exact) or "~"; no line
     // when the arithmetic refused the input and has said so.
-    std::optional<Outcome> r = worker_.runValue([name, x, power, root] {
+    std::optional<Outcome> r = worker_.runValue([name, &x, power, &root] {
         const std::string v = root();
         if (v.empty())
             return Outcome{};
@@ -87,7 +87,7 @@ void Engine::computeRoot(const char* name, const std::string& x, int power, cons
     }
     show(std::move(r->readout));
     setBusy(false);
-    PrependHistory(std::move(r->line));
+    prependLine(std::move(r->line), std::move(r->viewLine));
 }
 
 void Engine::cmdSquareRoot_Click()
@@ -96,8 +96,11 @@ void Engine::cmdSquareRoot_Click()
         arith::show(arith::messages::kRootNegative);
         return;
     }
-    const std::string x = RemoveCommas(state_.readoutText);
-    const std::string a = ToOperand(x);
+    std::optional<ReadoutOperand> ops = readoutOperand();
+    if (!ops)
+        return;
+    const std::string& x = ops->x;
+    std::string& a = ops->a;
     const std::string captionBefore = wordsCaption_;
     setBusy(true);
     yieldOnce();
@@ -107,8 +110,9 @@ void Engine::cmdSquareRoot_Click()
     }
     // The iteration starts from x itself and would divide by a zero start;
     // the root of zero is zero.
-    computeRoot(" Square Root ", x, 2, captionBefore,
-                [a] { return IsZeroValue(a) ? std::string("0") : arith::BigSquareRoot(a, kRootTolerance); });
+    computeRoot(" Square Root ", x, 2, captionBefore, [a = std::move(a)] {
+        return IsZeroValue(a) ? std::string("0") : arith::BigSquareRoot(a, kRootTolerance);
+    });
 }
 
 void Engine::cmdCubeRoot_Click()
@@ -117,8 +121,11 @@ void Engine::cmdCubeRoot_Click()
         arith::show(arith::messages::kRootNegative);
         return;
     }
-    const std::string x = RemoveCommas(state_.readoutText);
-    const std::string a = ToOperand(x);
+    std::optional<ReadoutOperand> ops = readoutOperand();
+    if (!ops)
+        return;
+    const std::string& x = ops->x;
+    std::string& a = ops->a;
     const std::string captionBefore = wordsCaption_;
     setBusy(true);
     yieldOnce();
@@ -140,7 +147,8 @@ void Engine::cmdCubeRoot_Click()
         return;
     }
     // Fractions below 1 are scaled by the arithmetic.
-    computeRoot(" Cube Root ", x, 3, captionBefore, [a] { return arith::BigCubeRoot(a, kRootTolerance); });
+    computeRoot(" Cube Root ", x, 3, captionBefore,
+                [a = std::move(a)] { return arith::BigCubeRoot(a, kRootTolerance); });
 }
 
 void Engine::cmdFactorial_Click()
@@ -191,7 +199,7 @@ void Engine::cmdFactorial_Click()
         state_.firstOperand = std::move(r->value);
         show(std::move(r->readout));
         setBusy(false);
-        PrependHistory(std::move(r->line));
+        prependLine(std::move(r->line), std::move(r->viewLine));
         return;
     }
     setBusy(false);
@@ -208,7 +216,7 @@ void Engine::cmdLog_Click()
     }
     setBusy(true);
     yieldOnce();
-    std::optional<Outcome> r = worker_.runValue([readout = state_.readoutText] {
+    std::optional<Outcome> r = worker_.runValue([&readout = state_.readoutText] {
         const std::string x = RemoveCommas(readout);
         std::string v = arith::BigLog(ToOperand(x), "10");
         if (v.empty())
@@ -227,7 +235,7 @@ void Engine::cmdLog_Click()
     state_.firstOperand = std::move(r->value);
     show(std::move(r->readout));
     setBusy(false);
-    PrependHistory(std::move(r->line));
+    prependLine(std::move(r->line), std::move(r->viewLine));
 }
 
 void Engine::cmdPi_Click()

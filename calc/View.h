@@ -65,10 +65,12 @@ public:
 // arithmetic whose length depends on the user's numbers (operators, percent,
 // square, cube, roots, log, pi, e, factorial, conversions, memory sums),
 // after it has put up its notice, pointer and yield and before it applies
-// the result. compute captures its inputs by value and touches no engine
-// state, so an implementation may run it on another thread and give up
-// waiting: nullopt means the user cancelled, and the engine then leaves its
-// state exactly as it was before the command.
+// the result. compute changes no engine state, so an implementation may run
+// it on another thread; it may read the engine's long texts in place
+// (copying them would hold the window), so run() returns only once compute
+// has ended, and the window takes no input meanwhile. nullopt means the user
+// cancelled, and the engine then leaves its state exactly as it was before
+// the command.
 class Worker {
 public:
     virtual ~Worker() = default;

@@ -88,6 +88,7 @@ void NumberView::setEntry(std::shared_ptr<const std::string> text, bool owned)
     e.owned = owned;
     undo_.clear();
     redo_.clear();
+    undoBytes_ = 0;
     rescan(e);
     e.bytesUpTo = static_cast<std::int64_t>(e.text->size());
     anchor_ = cursor_ = 0;
@@ -101,6 +102,11 @@ const std::string& NumberView::text() const
 {
     static const std::string none;
     return kind_ == Tape ? none : *entries_.front().text;
+}
+
+std::shared_ptr<const std::string> NumberView::sharedText() const
+{
+    return kind_ == Tape ? std::make_shared<const std::string>() : entries_.front().text;
 }
 
 std::string NumberView::takeText()
@@ -121,32 +127,53 @@ std::string NumberView::takeText()
 
 QString NumberView::displayText() const { return QString::fromUtf8(bytes(0, length())); }
 
-void NumberView::prependLine(std::string line) { prependEntry(std::make_shared<const std::string>(std::move(line))); }
+void NumberView::prependLine(std::string line) { addEntry(std::make_shared<const std::string>(std::move(line)), true); }
 
 void NumberView::prependLine(std::shared_ptr<const std::string> line)
 {
-    prependEntry(line ? std::move(line) : std::make_shared<const std::string>());
+    addEntry(line ? std::move(line) : std::make_shared<const std::string>(), true);
 }
 
-void NumberView::prependEntry(std::shared_ptr<const std::string> line)
+void NumberView::appendLine(std::string line) { addEntry(std::make_shared<const std::string>(std::move(line)), false); }
+
+// The running counts go up from the bottom, and only their differences
+// count: an entry on top counts on from the top entry's, one at the bottom
+// ends where the bottom entry begins, so no other entry changes.
+void NumberView::addEntry(std::shared_ptr<const std::string> line, bool onTop)
 {
     if (kind_ != Tape)
         return;
     const bool wasEmpty = entries_.empty();
-    const std::int64_t bytesBefore = wasEmpty ? 0 : entries_.front().bytesUpTo;
-    const std::int64_t linesBefore = wasEmpty ? 0 : entries_.front().linesUpTo;
     Entry e;
     e.text = std::move(line);
     rescan(e);
     e.layout.layout(textWidth());
-    e.bytesUpTo = bytesBefore + static_cast<std::int64_t>(e.text->size()) + separatorBytes();
-    e.linesUpTo = linesBefore + e.layout.lineCount() + separatorLines();
-    const std::int64_t added = e.bytesUpTo - bytesBefore;
-    entries_.push_front(std::move(e));
+    const std::int64_t bytes = static_cast<std::int64_t>(e.text->size()) + separatorBytes();
+    const std::int64_t lines = e.layout.lineCount() + separatorLines();
+    if (wasEmpty) {
+        e.bytesUpTo = bytes;
+        e.linesUpTo = lines;
+    } else if (onTop) {
+        e.bytesUpTo = entries_.front().bytesUpTo + bytes;
+        e.linesUpTo = entries_.front().linesUpTo + lines;
+    } else {
+        e.bytesUpTo = entries_.back().bytesUpTo - entryBytes(entries_.size() - 1);
+        e.linesUpTo = entries_.back().linesUpTo - entryLines(entries_.size() - 1);
+    }
+    if (onTop)
+        entries_.push_front(std::move(e));
+    else
+        entries_.push_back(std::move(e));
     lines_ = entries_.front().linesUpTo - (entries_.back().linesUpTo - entryLines(entries_.size() - 1));
+    if (!onTop) {
+        // Below everything: positions from the top stay where they were.
+        updateScrollBar();
+        viewport()->update();
+        return;
+    }
     if (hasSelection()) {
-        anchor_ += added;
-        cursor_ += added;
+        anchor_ += bytes;
+        cursor_ += bytes;
     } else {
         anchor_ = cursor_ = 0;
     }
@@ -533,9 +560,16 @@ void NumberView::edit(std::int64_t from, std::int64_t to, std::string_view with,
     // Owned: the object is a non-const std::string made here.
     auto& text = const_cast<std::string&>(*e.text);
     if (keep) {
+        for (const Change& c : redo_)
+            undoBytes_ -= c.removed.size() + c.inserted.size();
+        redo_.clear();
         undo_.push_back({from, text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)),
                          std::string(with)});
-        redo_.clear();
+        undoBytes_ += undo_.back().removed.size() + undo_.back().inserted.size();
+        while (undo_.size() > 1 && undoBytes_ > undoBudget_) {
+            undoBytes_ -= undo_.front().removed.size() + undo_.front().inserted.size();
+            undo_.pop_front();
+        }
     }
     text.replace(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from), with);
     rescan(e);

@@ -31,6 +31,9 @@
 
 namespace display {
 
+// The most text an editor keeps for undo: 128 MiB.
+inline constexpr std::size_t kUndoBudget = std::size_t{1} << 27;
+
 class NumberView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -42,6 +45,8 @@ public:
 
     Kind kind() const { return kind_; }
     bool isReadOnly() const { return kind_ != Editor; }
+    // Editor: the undo budget in bytes (kUndoBudget unless set).
+    void setUndoBudget(std::size_t bytes) { undoBudget_ = bytes; }
     // Lets short numbers wrap after every "," too (long ones always may).
     void setBreakAfterCommas(bool on);
     // Fixes the height to show this many lines of the current font.
@@ -55,6 +60,8 @@ public:
     void setDisplayText(std::shared_ptr<const std::string> text);
     // Text and Editor: the text as held.
     const std::string& text() const;
+    // Text: the text as held, to be set again later without a copy.
+    std::shared_ptr<const std::string> sharedText() const;
     // Text and Editor: hands the text over (moved when the view's own) and
     // leaves the view empty.
     std::string takeText();
@@ -67,6 +74,9 @@ public:
     void prependLine(std::shared_ptr<const std::string> line);
     // Tape: removes the count oldest entries from the bottom.
     void removeOldest(std::size_t count);
+    // Tape: puts line (and an empty line after it) at the bottom, under the
+    // oldest entry. Costs its own length, like prependLine.
+    void appendLine(std::string line);
     std::size_t entryCount() const { return entries_.size(); }
 
     // Positions are byte offsets from the top of everything shown.
@@ -90,7 +100,10 @@ public slots:
     // Editor only.
     void cut();
     void paste();
-    // Editor only: takes back the last edit, or makes it again.
+    // Editor only: takes back the last edit, or makes it again. The edits
+    // kept for this hold at most the undo budget of text, removed and
+    // inserted counted: the oldest are forgotten first, the latest is
+    // always kept.
     void undo();
     void redo();
     // Editor only: replaces the selection with text, as if typed.
@@ -121,8 +134,10 @@ private:
         std::shared_ptr<const std::string> text = std::make_shared<const std::string>();
         bool owned = false;  // text was made here: it may be changed in place while no one shares it
         TextLayout layout;
-        // Bytes and lines of this entry and of every entry added before it
-        // (removed ones too), separators included.
+        // Running counts of bytes and lines, separators included, that grow
+        // from the bottom entry up and end with this entry. Only differences
+        // between entries mean anything (removed and appended entries leave
+        // any base).
         std::int64_t bytesUpTo = 0;
         std::int64_t linesUpTo = 0;
     };
@@ -146,7 +161,7 @@ private:
     void rebuildWidths();
     void rescan(Entry& e) const;
     void setEntry(std::shared_ptr<const std::string> text, bool owned);
-    void prependEntry(std::shared_ptr<const std::string> text);
+    void addEntry(std::shared_ptr<const std::string> text, bool onTop);
     void relayout();
     void updateScrollBar();
     double textWidth() const;
@@ -178,7 +193,10 @@ private:
     std::int64_t anchor_ = 0;
     std::int64_t cursor_ = 0;
     bool selecting_ = false;
-    std::vector<Change> undo_, redo_;
+    std::deque<Change> undo_;
+    std::vector<Change> redo_;
+    std::size_t undoBytes_ = 0;  // held by undo_ and redo_
+    std::size_t undoBudget_ = kUndoBudget;
     std::future<std::shared_ptr<std::string>> ownCopy_;  // Editor: of a shared text, being made
     bool caretShown_ = false;
     int blinkTimer_ = 0;

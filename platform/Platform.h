@@ -11,6 +11,7 @@
 // registry fail, no file exists.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -49,11 +50,33 @@ public:
     virtual void clear() = 0;
     virtual void setText(const std::string& text) = 0;
     virtual std::string text() = 0;
-    // Hands the clipboard's text to sink in pieces, in order, as UTF-8 (a
-    // piece may end inside a character), and stops as soon as sink answers
-    // false. A caller that stops early has never held the whole text. The
-    // default hands text() over in one piece.
-    virtual void readText(const std::function<bool(std::string_view piece)>& sink) { sink(text()); }
+    using Sink = std::function<bool(std::string_view piece)>;
+    // The clipboard's text as taken: its length in characters, and a
+    // reader that may run on any thread. The reader hands the text to sink
+    // in pieces, in order, as UTF-8 (a piece may end inside a character),
+    // and stops as soon as sink answers false: a caller that stops early
+    // has never held the whole text.
+    struct Taken {
+        std::size_t size = 0;
+        std::function<void(const Sink& sink)> read;
+    };
+    // Takes the clipboard's text as it stands, at no cost that grows with
+    // it where the clipboard shares it. The default reads text() at once
+    // and hands it over in one piece.
+    virtual Taken takeText()
+    {
+        std::string t = text();
+        const std::size_t size = t.size();
+        return {size, [t = std::move(t)](const Sink& sink) { sink(t); }};
+    }
+    void readText(const Sink& sink) { takeText().read(sink); }
+    // Makes text ready for the clipboard on any thread; the answer, run
+    // later on the window thread, puts it there at a cost that does not
+    // grow with it where the clipboard allows. The default sets it then.
+    virtual std::function<void()> prepareText(std::string text)
+    {
+        return [this, t = std::move(text)] { setText(t); };
+    }
 };
 
 // The desktop shell. open() hands a target (a path, a web address, a

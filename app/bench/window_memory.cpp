@@ -1,16 +1,20 @@
 // Runs one of the sequences of calc/bench/MemorySequences.h through the main
 // window on the offscreen platform: the clipboard is Qt's, the buttons are
 // clicked, events are processed after every click so the readout, words
-// and tape are laid out; message boxes are answered at once. Prints what
-// the window's engine was left with and the process's peak memory.
+// and tape are laid out; message boxes are answered at once (Yes to a
+// question, as the engine's driver does). Prints what the window's engine
+// was left with and the process's peak memory.
 //   window_memory <sequence>      (QT_QPA_PLATFORM=offscreen)
 #include "app/FrmCalc.h"
 #include "calc/bench/MemorySequences.h"
+#include "display/NumberView.h"
 #include "platform/qt/QtPlatform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -21,12 +25,29 @@ namespace {
 class QuietMessages final : public platform::MessageBox {
 public:
     int shown = 0;
-    platform::Answer show(const std::string&, const std::string&, platform::Icon, platform::Buttons) override
+    platform::Answer show(const std::string&, const std::string&, platform::Icon, platform::Buttons buttons) override
     {
         ++shown;
-        return platform::Answer::OK;
+        return buttons == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::OK;
     }
 };
+
+// Opens the zoom window from the menu; once it is up, selects all and
+// pastes there pastes times, then closes it in its digits view.
+void zoomAndPaste(app::FrmCalc& window, int pastes)
+{
+    QTimer::singleShot(0, [pastes] {
+        QWidget* zoom = QApplication::activeModalWidget();
+        auto* box = zoom->findChild<display::NumberView*>("txtZoom");
+        for (int i = 0; i < pastes; ++i) {
+            box->selectAll();
+            box->paste();
+            QApplication::processEvents();
+        }
+        zoom->close();
+    });
+    window.findChild<QAction*>("mnuZoom")->trigger();
+}
 
 }  // namespace
 
@@ -48,7 +69,10 @@ int main(int argc, char** argv)
                 if (step.clipDigits > 0)
                     QGuiApplication::clipboard()->setText(QString::fromLatin1(calc::bench::ClipText(step)));
                 for (const std::string& b : step.buttons) {
-                    window.findChild<QPushButton*>(QString::fromStdString(b))->click();
+                    if (b == "mnuZoom")
+                        zoomAndPaste(window, step.zoomPastes);
+                    else
+                        window.findChild<QPushButton*>(QString::fromStdString(b))->click();
                     QApplication::processEvents();
                 }
             }
@@ -58,10 +82,11 @@ int main(int argc, char** argv)
         const calc::CalcState& state = window.engine().state();
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("%-13s readout %zu chars, tape %zu entries (%zu removed, %zu chars), %d messages, "
-                    "peak %ld MB\n",
-                    sequence.name, state.readoutText.size(), state.historyText.size(), state.historyText.removed(),
-                    state.historyText.length(), messages.shown, usage.ru_maxrss / 1024);
+        std::printf(
+            "%-13s readout %zu chars, memory %zu chars, tape %zu entries (%zu removed, %zu chars), %d messages, "
+            "peak %ld MB\n",
+            sequence.name, state.readoutText.size(), state.memoryValue.size(), state.historyText.size(),
+            state.historyText.removed(), state.historyText.length(), messages.shown, usage.ru_maxrss / 1024);
         platform::install(static_cast<platform::MessageBox*>(nullptr));
         return 0;
     }

@@ -2,7 +2,9 @@
 // engine's and the window's memory drivers. Each step puts text on the
 // clipboard (when clipDigits is set: clipPrefix and that many digits, made
 // only when the step runs) and then presses its buttons, repeat times.
-// Buttons are the object names of the main window's controls.
+// Buttons are the object names of the main window's controls; "mnuZoom"
+// opens the zoom window, selects all and pastes there zoomPastes times and
+// closes it in its digits view, which writes the pasted text back.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +18,7 @@ struct Step {
     std::size_t clipDigits = 0;        // this many digits (0: leave it)
     std::vector<std::string> buttons;  // pressed in order
     int repeat = 1;
+    int zoomPastes = 0;
 };
 
 struct MemorySequence {
@@ -48,12 +51,24 @@ inline std::vector<MemorySequence> MemorySequences()
          {{".", 16'000'000, {"cmdPaste", "cmdMemStore"}},
           {"", 16'000'000, {"cmdPaste", "Operator1", "cmdMemRecall", "Operator4"}}}},
         {"tape12",
-         "a 16,000,000-digit number, MS, then + MR = 12 times (each tape line about 53 MB)",
+         "a 16,000,000-digit number, MS, then + MR = 12 times (tape lines of 53 MB: the tape passes its budget)",
          {{"", 16'000'000, {"cmdPaste", "cmdMemStore"}}, {"", 0, {"Operator1", "cmdMemRecall", "Operator4"}, 12}}},
+        {"memory10",
+         "a 16,000,000-digit number, MS, then M+ 10 times (ten 16,000,000-digit sums in the memory register)",
+         {{"", 16'000'000, {"cmdPaste", "cmdMemStore"}}, {"", 0, {"cmdMemAdd"}, 10}}},
         {"squares10",
          "ten 16,000,000-digit results in a row: paste 8,000,000 digits, square",
          {{"", 8'000'000, {"cmdPaste", "cmdSquare"}, 10}}},
+        {"roots16M",
+         "the square root, then the cube root, of a 16,000,000-digit number",
+         {{"", 16'000'000, {"cmdPaste", "cmdSquareRoot"}}, {"", 16'000'000, {"cmdPaste", "cmdCubeRoot"}}}},
         {"paste100MB", "a paste of 100,000,000 digits (refused)", {{"", 100'000'000, {"cmdPaste"}}}},
+        {"zoom16M",
+         "the zoom window: select all and paste 16,000,000 digits 10 times, close (written back)",
+         {{"", 16'000'000, {"mnuZoom"}, 1, 10}}},
+        {"zoom100MB",
+         "the zoom window: select all and paste 100,000,000 digits 10 times, close (write-back refused)",
+         {{"", 100'000'000, {"mnuZoom"}, 1, 10}}},
     };
 }
 

@@ -2,6 +2,7 @@
 // window) and prints what it left and the process's peak memory. Driven by
 // calc/bench/memory.sh, which also takes the figure from /usr/bin/time -v.
 //   calc_memory <sequence>
+//   calc_memory --list            (each sequence's name, a tab, what it does)
 #include "calc/Engine.h"
 #include "calc/bench/MemorySequences.h"
 #include "platform/fake/FakePlatform.h"
@@ -11,17 +12,30 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 int main(int argc, char** argv)
 {
     using calc::Engine;
     const std::string wanted = argc > 1 ? argv[1] : "";
+    if (wanted == "--list") {
+        for (const calc::bench::MemorySequence& s : calc::bench::MemorySequences())
+            std::printf("%s\t%s\n", s.name, s.what);
+        return 0;
+    }
     for (const calc::bench::MemorySequence& sequence : calc::bench::MemorySequences()) {
         if (sequence.name != wanted)
             continue;
         platform::FakePlatform platform;
-        Engine engine;
+        // The zoom window writes back what was pasted into it last.
+        struct PastingZoom final : calc::NullView {
+            explicit PastingZoom(const std::string& clip) : clipboard(clip) {}
+            const std::string& clipboard;
+            std::optional<std::string> showZoom(const std::string&, const std::string&) override { return clipboard; }
+        } view(platform.clipboardText);
+        calc::InlineWorker worker;
+        Engine engine(view, worker);
         const std::map<std::string, std::function<void()>> press = {
             {"Number1", [&] { engine.Number_Click(1); }},
             {"Number7", [&] { engine.Number_Click(7); }},
@@ -32,7 +46,11 @@ int main(int argc, char** argv)
             {"cmdPaste", [&] { engine.cmdPaste_Click(); }},
             {"cmdMemStore", [&] { engine.cmdMemStore_Click(); }},
             {"cmdMemRecall", [&] { engine.cmdMemRecall_Click(); }},
+            {"cmdMemAdd", [&] { engine.cmdMemAdd_Click(); }},
             {"cmdSquare", [&] { engine.cmdSquare_Click(); }},
+            {"cmdSquareRoot", [&] { engine.cmdSquareRoot_Click(); }},
+            {"cmdCubeRoot", [&] { engine.cmdCubeRoot_Click(); }},
+            {"mnuZoom", [&] { engine.mnuZoom_Click(); }},
         };
         for (const calc::bench::Step& step : sequence.steps) {
             for (int i = 0; i < step.repeat; ++i) {
@@ -46,11 +64,12 @@ int main(int argc, char** argv)
         platform.clipboardText.shrink_to_fit();
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("%-13s readout %zu chars, tape %zu entries (%zu removed, %zu chars), %zu messages, "
-                    "peak %ld MB\n",
-                    sequence.name, engine.state().readoutText.size(), engine.state().historyText.size(),
-                    engine.state().historyText.removed(), engine.state().historyText.length(), platform.messages.size(),
-                    usage.ru_maxrss / 1024);
+        std::printf(
+            "%-13s readout %zu chars, memory %zu chars, tape %zu entries (%zu removed, %zu chars), %zu messages, "
+            "peak %ld MB\n",
+            sequence.name, engine.state().readoutText.size(), engine.state().memoryValue.size(),
+            engine.state().historyText.size(), engine.state().historyText.removed(),
+            engine.state().historyText.length(), platform.messages.size(), usage.ru_maxrss / 1024);
         return 0;
     }
     std::fprintf(stderr, "usage: calc_memory <sequence>; sequences:");

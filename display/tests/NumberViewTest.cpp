@@ -135,10 +135,17 @@ TEST_F(NumberViewTest, TapePutsEntriesOnTopAndCopiesThemInOrder)
     EXPECT_EQ(v->selectedText(), "2 + 2");
     EXPECT_EQ(v->topLine(), 0);
 
-    // The oldest go from the bottom.
+    // The oldest go from the bottom and a closing line goes under the
+    // rest; the selection stays, and entries still come on top.
     v->removeOldest(2);
     EXPECT_EQ(v->entryCount(), 2u);
     EXPECT_EQ(v->displayText(), "1 + 1 = 2.\n\n2 + 2 = 4.\n\n");
+    v->appendLine("--- 2 removed ---");
+    EXPECT_EQ(v->selectedText(), "2 + 2");
+    v->prependLine("0 + 0 = 0.");
+    EXPECT_EQ(v->displayText(), "0 + 0 = 0.\n\n1 + 1 = 2.\n\n2 + 2 = 4.\n\n--- 2 removed ---\n\n");
+    EXPECT_EQ(v->lineCount(), 8);
+    EXPECT_EQ(v->lineText(6), "--- 2 removed ---");
     v->removeOldest(5);
     EXPECT_EQ(v->displayText(), "");
     EXPECT_EQ(v->lineCount(), 0);
@@ -205,6 +212,30 @@ TEST_F(NumberViewTest, EditorEditsLongNumbersAsAStringWould)
     EXPECT_EQ(v->text(), expected);
     QTest::keyClick(v.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // the paste again
     EXPECT_EQ(v->text(), expected + "1,000");
+}
+
+// Undo keeps the latest edits that fit its budget, and the latest one
+// always, even alone over it.
+TEST_F(NumberViewTest, UndoForgetsTheOldestEditsPastItsBudget)
+{
+    auto v = make(NumberView::Editor, Qt::AlignLeft | Qt::AlignTop, 500, 300);
+    v->setUndoBudget(12);
+    v->setDisplayText(std::string("0"));
+    v->setCursorPosition(1);
+    for (const char* typed : {"12345", "67890", "abc"})  // 5 + 5 + 3 bytes
+        v->insert(typed);
+    for (int i = 0; i < 3; ++i)
+        v->undo();
+    EXPECT_EQ(v->text(), "012345");
+    v->redo();
+    v->redo();
+    EXPECT_EQ(v->text(), "01234567890abc");
+    v->setUndoBudget(1);
+    v->selectAll();
+    v->insert("7");
+    v->undo();
+    v->undo();
+    EXPECT_EQ(v->text(), "01234567890abc");
 }
 
 }  // namespace

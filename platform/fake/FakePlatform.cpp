@@ -68,14 +68,15 @@ void FakePlatform::setText(const std::string& t)
 
 std::string FakePlatform::text() { return clipboardText; }
 
-void FakePlatform::readText(const std::function<bool(std::string_view piece)>& sink)
+Clipboard::Taken FakePlatform::takeText()
 {
-    const std::string_view t = clipboardText;
-    for (std::size_t at = 0; at < t.size(); at += readPiece) {
-        ++piecesRead;
-        if (!sink(t.substr(at, readPiece)))
-            return;
-    }
+    return {clipboardText.size(), [this, t = clipboardText](const Sink& sink) {
+                for (std::size_t at = 0; at < t.size(); at += readPiece) {
+                    ++piecesRead;
+                    if (!sink(std::string_view(t).substr(at, readPiece)))
+                        return;
+                }
+            }};
 }
 
 int FakePlatform::open(const std::string& target, int, std::intptr_t)

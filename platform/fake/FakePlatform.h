@@ -71,7 +71,7 @@ public:
     std::string text() override;
     // Hands clipboardText over in pieces of readPiece characters; the
     // pieces read are counted in piecesRead.
-    void readText(const std::function<bool(std::string_view piece)>& sink) override;
+    Taken takeText() override;
     std::size_t readPiece = 1 << 16;
     int piecesRead = 0;
     // Shell

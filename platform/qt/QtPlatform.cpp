@@ -101,15 +101,26 @@ void QtClipboard::setText(const std::string& text) { QGuiApplication::clipboard(
 
 std::string QtClipboard::text() { return QGuiApplication::clipboard()->text().toStdString(); }
 
-void QtClipboard::readText(const std::function<bool(std::string_view piece)>& sink)
+Clipboard::Taken QtClipboard::takeText()
 {
-    constexpr qsizetype kReadPiece = qsizetype{1} << 16;
-    const QString text = QGuiApplication::clipboard()->text();
-    for (qsizetype at = 0; at < text.size(); at += kReadPiece) {
-        const QByteArray piece = QStringView(text).mid(at, kReadPiece).toUtf8();
-        if (!sink(std::string_view(piece.constData(), static_cast<std::size_t>(piece.size()))))
-            return;
-    }
+    // QString is shared, not copied, and its count is safe across threads.
+    QString taken = QGuiApplication::clipboard()->text();
+    const auto size = static_cast<std::size_t>(taken.size());
+    return {size, [text = std::move(taken)](const Sink& sink) {
+                constexpr qsizetype kReadPiece = qsizetype{1} << 16;
+                for (qsizetype at = 0; at < text.size(); at += kReadPiece) {
+                    const QByteArray piece = QStringView(text).mid(at, kReadPiece).toUtf8();
+                    if (!sink(std::string_view(piece.constData(), static_cast<std::size_t>(piece.size()))))
+                        return;
+                }
+            }};
+}
+
+std::function<void()> QtClipboard::prepareText(std::string text)
+{
+    QString q = toQ(text);
+    std::string().swap(text);  // freed here, not where the answer runs
+    return [q = std::move(q)] { QGuiApplication::clipboard()->setText(q); };
 }
 
 // ---- shell --------------------------------------------------------------

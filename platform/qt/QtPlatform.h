@@ -47,8 +47,11 @@ public:
     void clear() override;
     void setText(const std::string& text) override;
     std::string text() override;
-    // Converts the text piece by piece (65,536 characters each).
-    void readText(const std::function<bool(std::string_view piece)>& sink) override;
+    // Shares the clipboard's text; the reader converts it piece by piece
+    // (65,536 characters each).
+    Taken takeText() override;
+    // Converts the text where it is called; setting it then shares it.
+    std::function<void()> prepareText(std::string text) override;
 };
 
 // The desktop shell. On Windows open() is ShellExecuteA and run() starts the
