@@ -36,29 +36,20 @@ using detail::refuse;
 // floor(|x| * 10^scale) of a well-formed decimal text, as limbs.
 Limbs scaledWhole(const detail::DecimalParts& x, std::size_t scale)
 {
-    std::string digits = x.digits;
+    std::string_view digits = x.digits;
+    std::size_t pad = 0;
     if (x.fraction <= scale)
-        digits.append(scale - x.fraction, '0');
+        pad = scale - x.fraction;
     else
-        digits.resize(digits.size() - (x.fraction - scale));
-    return detail::digitsToLimbs(digits);
+        digits.remove_suffix(x.fraction - scale);
+    return detail::digitsToLimbs(digits, pad);
 }
 
 // The text of N * 10^-8: "<int>.<8 digits>" with trailing zeros and a bare
 // point trimmed and no zero before the point; a root that cuts to zero is "0".
-std::string rootText(const Limbs& n)
-{
-    std::string digits = detail::limbsToDigits(n);
-    if (digits.size() < 9)
-        digits.insert(0, 9 - digits.size(), '0');
-    std::string text = digits.substr(0, digits.size() - 8);
-    if (text == "0")
-        text.clear();
-    text += '.';
-    text += digits.substr(digits.size() - 8);
-    text = StripTrailingZeros(std::move(text));
-    return text.empty() ? "0" : text;
-}
+// That is the normal form, written once (the text of a root of millions of
+// digits is not copied piece by piece).
+std::string rootText(const Limbs& n) { return detail::formatDecimal(false, n, 8); }
 
 // Reads both roots' operands. Answers at once where there is nothing to
 // compute: "" for the empty text of an earlier division by zero and for

@@ -1,6 +1,19 @@
 #include "calc/History.h"
 
+#include <atomic>
+
 namespace calc {
+namespace {
+
+std::atomic<std::size_t> newTapeBudget{kHistoryBudget};
+
+}  // namespace
+
+HistoryBudgetScope::HistoryBudgetScope(std::size_t budget) noexcept : previous_(newTapeBudget.exchange(budget)) {}
+
+HistoryBudgetScope::~HistoryBudgetScope() { newTapeBudget = previous_; }
+
+HistoryTape::HistoryTape() : budget_(newTapeBudget) {}
 
 std::string TrimNotice(std::size_t removed)
 {

@@ -32,9 +32,24 @@ inline constexpr std::size_t kHistoryBudget = std::size_t{1} << 27;
 // The line that closes a tape whose oldest entries were removed.
 std::string TrimNotice(std::size_t removed);
 
+// While one lives, new tapes take its budget instead of kHistoryBudget, so
+// that a test can trim the window's tape without 128 MiB of text.
+class HistoryBudgetScope {
+public:
+    explicit HistoryBudgetScope(std::size_t budget) noexcept;
+    ~HistoryBudgetScope();
+    HistoryBudgetScope(const HistoryBudgetScope&) = delete;
+    HistoryBudgetScope& operator=(const HistoryBudgetScope&) = delete;
+
+private:
+    std::size_t previous_;
+};
+
 class HistoryTape {
 public:
-    explicit HistoryTape(std::size_t budget = kHistoryBudget) : budget_(budget) {}
+    // With kHistoryBudget, or the budget of a HistoryBudgetScope.
+    HistoryTape();
+    explicit HistoryTape(std::size_t budget) : budget_(budget) {}
 
     // Puts line on top of the tape, then removes the oldest entries while
     // the tape is over its budget. Answers how many this call removed.

@@ -253,6 +253,23 @@ TEST_F(FrmCalcTest, PiShowsTheBusyPointerAndYieldsOnce)
     EXPECT_EQ(w->engine().state().pendingOperator, "=");
 }
 
+// Over its budget the tape loses its oldest entries and ends with a notice,
+// in the window exactly as in the engine, trim after trim.
+TEST_F(FrmCalcTest, TrimmedTapeShowsTheEnginesTape)
+{
+    const calc::HistoryBudgetScope budget(100);
+    w = std::make_unique<FrmCalc>();  // its tape takes the small budget
+    w->show();
+    const calc::HistoryTape& tape = w->engine().state().historyText;
+    type("{Number1}{Operator1}{Number1}{Operator4}");
+    for (int i = 0; i < 10; ++i) {
+        type("{Operator1}{Number1}{Operator4}");
+        EXPECT_EQ(history(), QString::fromStdString(tape.str()).replace("\r\n", "\n")) << "after " << i + 2;
+    }
+    EXPECT_EQ(tape.removed(), 8u);
+    EXPECT_TRUE(history().endsWith("\n--- 8 older entries removed to save memory ---\n\n"));
+}
+
 TEST_F(FrmCalcTest, ExitClosesTheWindow)
 {
     action("mnuExit")->trigger();

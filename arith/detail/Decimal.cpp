@@ -1,6 +1,8 @@
 #include "arith/detail/Decimal.h"
 
+#include "arith/Cancel.h"
 #include "arith/detail/LimbLoops.h"
+#include "arith/detail/Polled.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +17,11 @@ namespace {
 inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr std::size_t kDigits = static_cast<std::size_t>(kLimbDigits);
+
+// The conversions between text and limbs poll once per this many limbs (a
+// few tens of microseconds of work), so that reading or writing the longest
+// numbers stops promptly when cancelled.
+constexpr std::size_t kLimbsPerPoll = 4096;
 
 // "00", "01", ..., "99": two digits per table look-up.
 constexpr auto kPairs = [] {
@@ -53,13 +60,18 @@ inline Limb readNine(const char* p)
     return Limb(p[0] - '0') * 100000000u + Limb(v);
 }
 
+constexpr std::size_t kCharsPerPoll = kLimbsPerPoll * kDigits;
+
 // True when every character is a digit; one pass without branches, which
-// the compiler runs many characters at a time.
+// the compiler runs many characters at a time, a block between two polls.
 bool allDigits(std::string_view s)
 {
     unsigned bad = 0;
-    for (const char c : s)
-        bad |= static_cast<unsigned char>(c - '0') > 9;
+    for (std::size_t at = 0; at < s.size(); at += kCharsPerPoll) {
+        pollCancel();
+        for (const char c : s.substr(at, kCharsPerPoll))
+            bad |= static_cast<unsigned char>(c - '0') > 9;
+    }
     return bad == 0;
 }
 
@@ -78,7 +90,7 @@ Limbs runsToLimbs(std::string_view first, std::string_view second, std::size_t p
         return {};
     Limbs v;
     v.reserve((len + kDigits - 1) / kDigits + 1);  // room for a carry limb, as a sum needs
-    v.resize((len + kDigits - 1) / kDigits);
+    resizePolled(v, (len + kDigits - 1) / kDigits);
     auto digitAt = [&](std::size_t i) -> Limb {
         if (i < n1)
             return Limb(first[i] - '0');
@@ -89,6 +101,8 @@ Limbs runsToLimbs(std::string_view first, std::string_view second, std::size_t p
     // Limb k holds the digits [end - 9, end) of the sequence, end = len - 9k.
     std::size_t end = len;
     for (std::size_t k = 0; k < v.size(); ++k) {
+        if (k % kLimbsPerPoll == 0)
+            pollCancel();
         const std::size_t begin = end >= kDigits ? end - kDigits : 0;
         if (begin >= n12) {
             v[k] = 0;
@@ -121,6 +135,8 @@ DecimalParts parseDecimal(std::string_view text)
     p.digits.reserve(text.size() - i);
     bool seenPoint = false;
     for (; i < text.size(); ++i) {
+        if (i % kCharsPerPoll == 0)
+            pollCancel();
         const char c = text[i];
         if (isDigit(c)) {
             p.digits.push_back(c);
@@ -146,16 +162,12 @@ bool takeSign(std::string& s)
 
 bool isDecimalString(std::string_view text)
 {
-    std::size_t i = (!text.empty() && text[0] == '-') ? 1 : 0;
-    bool seenPoint = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '.' && !seenPoint)
-            seenPoint = true;
-        else if (!isDigit(c))
-            return false;
-    }
-    return true;
+    if (!text.empty() && text[0] == '-')
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos)
+        return allDigits(text);
+    return allDigits(text.substr(0, point)) && allDigits(text.substr(point + 1));
 }
 
 DecimalRuns::DecimalRuns(std::string_view text)
@@ -193,7 +205,7 @@ void trimLimbs(Limbs& v)
     v.resize(n);
 }
 
-Limbs digitsToLimbs(std::string_view digits) { return runsToLimbs(digits, {}, 0); }
+Limbs digitsToLimbs(std::string_view digits, std::size_t zeros) { return runsToLimbs(digits, {}, zeros); }
 
 namespace {
 
@@ -215,6 +227,8 @@ void writeDigits(char* dst, const Limb* p, std::size_t n, std::size_t keep, std:
     std::size_t at = 0;  // digits written so far
     char buf[kDigits];
     for (std::size_t k = n; k-- > 0 && at < keep;) {
+        if (k % kLimbsPerPoll == 0)
+            pollCancel();
         const std::size_t width = k == n - 1 ? top : kDigits;
         if (width == kDigits && at + kDigits <= keep && (at + kDigits <= pointAfter || at >= pointAfter)) {
             putLimb(dst + at + (at >= pointAfter ? 1 : 0), p[k]);  // the common case: straight in
@@ -247,7 +261,8 @@ std::string limbsToDigits(const Limb* p, std::size_t n)
     if (n == 0)
         return "0";
     const std::size_t total = (n - 1) * kDigits + digitsOf(p[n - 1]);
-    std::string s(total, '0');
+    std::string s;
+    resizePolled(s, total, '0');
     writeDigits(s.data(), p, n, total, total);
     return s;
 }
@@ -280,11 +295,11 @@ std::string formatDecimal(bool negative, const Limbs& mag, std::size_t scale)
     std::string out;
     if (keep > frac) {
         // Integer digits, and the point before the fraction if there is one.
-        out.assign(sign + keep + (frac > 0 ? 1 : 0), '-');
+        resizePolled(out, sign + keep + (frac > 0 ? 1 : 0), '-');
         writeDigits(out.data() + sign, mag.data(), n, keep, keep - frac);
     } else {
         // Below one: the point, zeros, then every kept digit.
-        out.assign(sign + 1 + frac, '0');
+        resizePolled(out, sign + 1 + frac, '0');
         out[0] = '-';
         out[sign] = '.';
         writeDigits(out.data() + sign + 1 + (frac - keep), mag.data(), n, keep, keep);

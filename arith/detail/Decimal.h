@@ -51,8 +51,8 @@ void trimLimbs(Limbs& v);
 inline bool isZero(const Limbs& v) { return v.empty(); }
 
 // The integer value of a string of digits "0".."9" (leading zeros allowed,
-// empty means zero).
-Limbs digitsToLimbs(std::string_view digits);
+// empty means zero) followed by `zeros` more zero digits.
+Limbs digitsToLimbs(std::string_view digits, std::size_t zeros = 0);
 
 // The digits of a value without leading zeros; "0" for zero. n may be 0.
 std::string limbsToDigits(const Limb* p, std::size_t n);

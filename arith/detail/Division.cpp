@@ -14,6 +14,7 @@
 
 #include "arith/Cancel.h"
 #include "arith/detail/LimbLoops.h"
+#include "arith/detail/Polled.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -75,7 +76,8 @@ void knuthIn(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* 
 
 void knuth(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* q, Limb* r)
 {
-    std::vector<Limb> w(nu + 1);
+    std::vector<Limb> w;
+    resizePolled(w, nu + 1);
     knuthIn(u, nu, v, n, q, r, w.data());
 }
 
@@ -182,7 +184,11 @@ void divideScaled(const Limb* u, std::size_t nu, const Limb* v, std::size_t nv, 
         return;
     }
     const Limb d = kBase / (v[nv - 1] + 1);
-    std::vector<Limb> un(nu + 1), vn(nv), qq(nu - nv + 2), rr(nv);
+    std::vector<Limb> un, vn, qq, rr;
+    resizePolled(un, nu + 1);
+    resizePolled(vn, nv);
+    resizePolled(qq, nu - nv + 2);
+    resizePolled(rr, nv);
     un[nu] = mulLimb(un.data(), u, nu, d);
     mulLimb(vn.data(), v, nv, d);  // no carry: v * d < 10^(9 nv)
     method(un.data(), nu + 1, vn.data(), nv, qq.data(), rr.data());
@@ -206,8 +212,11 @@ void divideInBlocks(const Limb* A, std::size_t na, const Limb* B, std::size_t n,
     if (first == 0)
         first = n;
     // Working memory for every block, sized once.
-    std::vector<Limb> block(2 * n), Qb(n + 1), rem(n, 0);
-    std::vector<Limb> scratch(std::max(recScratch(n + first, n), recScratch(2 * n, n)));
+    std::vector<Limb> block, Qb, rem, scratch;
+    resizePolled(block, 2 * n);
+    resizePolled(Qb, n + 1);
+    resizePolled(rem, n);
+    resizePolled(scratch, std::max(recScratch(n + first, n), recScratch(2 * n, n)));
     bool started = false;
     while (pos > 0) {
         const std::size_t len = started ? n : first;

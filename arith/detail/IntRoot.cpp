@@ -280,12 +280,14 @@ Limbs cbrtFloor(const Limbs& n)
     Limbs y2 = multiplyLimbVectors(y, y);
     Limbs y3 = multiplyLimbVectors(y2, y);
     while (compareLimbs(y3, n) > 0) {
+        pollCancel();
         // (y - 1)^3 = y^3 - 3 y^2 + 3 y - 1, (y - 1)^2 = y^2 - 2 y + 1
         y3 = subtractLimbs(addLimbs(y3, times(y, 3)), addLimbs(times(y2, 3), kOne));
         y2 = subtractLimbs(addLimbs(y2, kOne), addLimbs(y, y));
         y = subtractLimbs(y, kOne);
     }
     for (;;) {
+        pollCancel();
         // (y + 1)^3 = y^3 + 3 y^2 + 3 y + 1
         Limbs next3 = addLimbs(addLimbs(y3, times(y2, 3)), addLimbs(times(y, 3), kOne));
         if (compareLimbs(next3, n) > 0)

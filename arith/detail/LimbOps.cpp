@@ -1,6 +1,7 @@
 #include "arith/detail/LimbOps.h"
 
 #include "arith/detail/LimbLoops.h"
+#include "arith/detail/Polled.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,7 +14,8 @@ Limbs addLimbs(const Limbs& a, const Limbs& b)
 {
     const Limbs& lo = a.size() < b.size() ? a : b;
     const Limbs& hi = a.size() < b.size() ? b : a;
-    Limbs out(hi.size() + 1);
+    Limbs out;
+    resizePolled(out, hi.size() + 1);
     out[hi.size()] = addArrays(out.data(), hi.data(), hi.size(), lo.data(), lo.size());
     trimLimbs(out);
     return out;
@@ -22,7 +24,8 @@ Limbs addLimbs(const Limbs& a, const Limbs& b)
 Limbs subtractLimbs(const Limbs& a, const Limbs& b)
 {
     ARITH_ASSERT(compareLimbs(a, b) >= 0);
-    Limbs out(a.size());
+    Limbs out;
+    resizePolled(out, a.size());
     subArrays(out.data(), a.data(), a.size(), b.data(), b.size());
     trimLimbs(out);
     return out;
@@ -32,7 +35,8 @@ Limbs multiplyLimbVectors(const Limbs& a, const Limbs& b)
 {
     if (a.empty() || b.empty())
         return {};
-    Limbs out(a.size() + b.size());
+    Limbs out;
+    resizePolled(out, a.size() + b.size());
     multiplyLimbs(a.data(), a.size(), b.data(), b.size(), out.data());
     trimLimbs(out);
     return out;
@@ -44,7 +48,8 @@ Limbs shiftLeftDecimal(const Limbs& a, std::size_t k)
         return {};
     const std::size_t whole = k / kLimbDigits;
     const Limb m = kPow10[k % kLimbDigits];
-    Limbs out(whole + a.size() + 1, 0);
+    Limbs out;
+    resizePolled(out, whole + a.size() + 1);
     out[whole + a.size()] = mulLimb(out.data() + whole, a.data(), a.size(), m);
     trimLimbs(out);
     return out;

@@ -16,16 +16,20 @@
 // machine it runs on) on the development machine (AMD EPYC, AVX2):
 // each is where one level of the faster method, its sub-products going back
 // through this dispatcher, starts to beat the method below it. With vector
-// loops the basecase costs about 0.4 ns a limb product and the transform
-// overtakes it near 190 limbs (Karatsuba is a few per cent ahead of both
-// between 150 and 190; for squares the basecase leads up to the transform),
-// so Toom-3 is left for products beyond the transform's length. With the
+// loops the basecase costs about 0.4 ns a limb product; Karatsuba draws
+// level with it near 256 limbs and the transform (whose length steps from
+// 512 to 768 points at 257 limbs) overtakes both near 320 limbs, 256 for
+// squares (measured again on a 2-core AVX2 machine; taken at 190 before,
+// products of 190 to 320 limbs were up to a fifth slower and the division
+// of ten thousand digits, whose recursion is full of them, a sixth). Toom-3
+// is left for products beyond the transform's length. With the
 // portable loops (no AVX2) Karatsuba leads from 40 limbs, Toom-3 from about
 // 320 and the transform from about 1200 (900 for squares).
 #include "arith/detail/Multiplication.h"
 
 #include "arith/Cancel.h"
 #include "arith/detail/LimbLoops.h"
+#include "arith/detail/Polled.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,6 +50,8 @@ using u64 = std::uint64_t;
 // part more (see settleColumns) below 4 * 10^10; 16 products below
 // (10^9-1)^2 on top of that stay below 1.6e19 + 4e10 < 2^64.
 constexpr std::size_t kRowsPerCarry = 16;
+// Rows longer than this poll each (a long operand by a short one).
+constexpr std::size_t kLongRow = std::size_t(1) << 16;
 
 // Keeps the columns col[from .. to) small without a chain from column to
 // column: each keeps its low nine digits and takes the high part of the one
@@ -232,7 +238,7 @@ void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, L
     std::vector<u64> heap;
     u64* col = local;
     if (n > 256) {
-        heap.resize(n);
+        resizePolled(heap, n);
         col = heap.data();
     }
     std::fill(col, col + n, 0);
@@ -244,8 +250,11 @@ void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, L
     for (std::size_t i0 = 0; i0 < nb; i0 += kRowsPerCarry) {
         pollCancel();  // a block is 16 rows of na multiply-adds: the poll is noise
         std::size_t i1 = std::min(nb, i0 + kRowsPerCarry);
-        for (std::size_t i = i0; i < i1; ++i)
+        for (std::size_t i = i0; i < i1; ++i) {
+            if (na > kLongRow)
+                pollCancel();  // rows of a million limbs take a millisecond or two each
             row(col + i, a, na, b[i]);
+        }
         // The block's rows reached columns i0 .. i1 - 2 + na; the last
         // column, n - 1, is only ever a carry, so settling stops below it.
         if (i1 < nb)

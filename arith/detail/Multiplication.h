@@ -23,8 +23,8 @@ struct MulCutoffs {
 };
 inline constexpr MulCutoffs kScalarCutoffs{40, 320, 1200};
 inline constexpr MulCutoffs kScalarSquareCutoffs{40, 320, 900};
-inline constexpr MulCutoffs kVectorCutoffs{150, 192, 192};
-inline constexpr MulCutoffs kVectorSquareCutoffs{176, 176, 176};
+inline constexpr MulCutoffs kVectorCutoffs{256, 320, 320};
+inline constexpr MulCutoffs kVectorSquareCutoffs{176, 256, 256};
 // The set in use on this processor, for products or for squares.
 const MulCutoffs& mulCutoffs(bool square);
 

@@ -14,6 +14,9 @@
 // gives every c_k exactly.
 #include "arith/detail/Multiplication.h"
 
+#include "arith/Cancel.h"
+#include "arith/detail/Polled.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
@@ -30,6 +33,10 @@ using u32 = std::uint32_t;
 using u64 = std::uint64_t;
 
 constexpr int kMaxLog = 22;  // transform lengths up to 3 * 2^kMaxLog
+
+// The passes over whole arrays outside the butterflies (recombination and
+// carrying) poll once per this many limbs, well under a millisecond apart.
+constexpr std::size_t kLimbsPerPoll = std::size_t(1) << 16;
 
 // Montgomery arithmetic modulo an odd prime p < 2^30 with R = 2^32. Values
 // are kept fully reduced in [0, p). For t < p * 2^32, with m = t * p^(-1)
@@ -102,9 +109,12 @@ struct Twiddles {
         if (tw.size() >= n)
             return;
         const Mont& m = pr.m;
-        tw.assign(n, 0);
-        itw.assign(n, 0);
+        tw.clear();
+        itw.clear();
+        resizePolled(tw, n);
+        resizePolled(itw, n);
         for (std::size_t h = 1; h < n; h <<= 1) {
+            pollCancel();
             u32 w = m.pow(m.toMont(pr.g), (m.p - 1) / (2 * h));
             u32 iw = m.pow(w, m.p - 2);
             u32 x = m.toMont(1), ix = x;
@@ -131,6 +141,7 @@ Twiddles& twiddles(int which)
 void forwardLevels(u32* a, std::size_t n, const Mont m, const u32* tw, std::size_t from, std::size_t to)
 {
     for (std::size_t h = from; h >= to && h >= 1; h >>= 1) {
+        pollCancel();  // a level is n / 2 butterflies, a few milliseconds at the longest
         const u32* w = tw + h;
         for (std::size_t s = 0; s < n; s += 2 * h) {
             u32* x = a + s;
@@ -148,6 +159,7 @@ void forwardLevels(u32* a, std::size_t n, const Mont m, const u32* tw, std::size
 void inverseLevels(u32* a, std::size_t n, const Mont m, const u32* itw, std::size_t from, std::size_t to)
 {
     for (std::size_t h = from; h < to; h <<= 1) {
+        pollCancel();
         const u32* w = itw + h;
         for (std::size_t s = 0; s < n; s += 2 * h) {
             u32* x = a + s;
@@ -237,6 +249,7 @@ __attribute__((target("avx2"))) void forwardAvx2(u32* a, std::size_t n, const Mo
     const VMont vm = vmont(m);
     std::size_t h = n / 2;
     for (; h >= 8; h >>= 1) {
+        pollCancel();
         const u32* w = tw + h;
         for (std::size_t s = 0; s < n; s += 2 * h) {
             u32* x = a + s;
@@ -291,6 +304,7 @@ __attribute__((target("avx2"))) void inverseAvx2(u32* a, std::size_t n, const Mo
         store(a + s, x);
     }
     for (std::size_t h = 8; h < n; h <<= 1) {
+        pollCancel();
         const u32* w = itw + h;
         for (std::size_t s = 0; s < n; s += 2 * h) {
             u32* x = a + s;
@@ -534,7 +548,7 @@ void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size
     if (square) {
         multiplyPointwise(c, nullptr, n, m);
     } else {
-        scratch.resize(n);
+        resizePolled(scratch, n);
         u32* f = scratch.data();
         std::copy(b, b + nb, f);
         std::fill(f + nb, f + n, 0);
@@ -613,7 +627,8 @@ void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* 
             n = std::min(n, three);
     }
 
-    std::vector<u32> r(3 * n), scratch;
+    std::vector<u32> r, scratch;
+    resizePolled(r, 3 * n);
     for (int k = 0; k < 3; ++k)
         convolve(k, a, na, b, nb, square, n, r.data() + k * n, scratch);
     const u32* r1 = r.data();
@@ -636,6 +651,8 @@ void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* 
     u64 carry = 0;
     const std::size_t total = na + nb;
     for (std::size_t k = 0; k < total; ++k) {
+        if (k % kLimbsPerPoll == 0)
+            pollCancel();
         u64 acc = pending + carry;
         pending = 0;
         if (k < len) {

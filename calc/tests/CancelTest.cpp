@@ -155,8 +155,9 @@ TEST(Paste, MeasuredWhileReading)
 // after every trim (the second notice replacing the first).
 TEST(Tape, EngineTrimsOldestEntriesAndTellsTheView)
 {
+    const HistoryBudgetScope budget(200);  // room for two entries and the notice
     Harness h;
-    const std::string digits(kHistoryBudget / 3, '9');
+    const std::string digits(60, '9');
     const HistoryTape& tape = h.state().historyText;
     const auto shown = [&] {
         std::string text;
@@ -173,7 +174,7 @@ TEST(Tape, EngineTrimsOldestEntriesAndTellsTheView)
     EXPECT_EQ(tape.line(1).substr(0, 4), "3 + ");
     EXPECT_EQ(tape.line(1).size(), digits.size() + 8) << "an entry is never cut";
     EXPECT_EQ(tape.removed(), 2u);
-    EXPECT_LE(tape.length(), kHistoryBudget);
+    EXPECT_LE(tape.length(), 200u);
     EXPECT_EQ(h.view.historyNotice, "--- 2 older entries removed to save memory ---");
     EXPECT_EQ(Effects(h), (Lines{"history", "history", "history", "trimmed", "history", "trimmed"}));
 }

@@ -1,11 +1,15 @@
 // The cancel flag and the polls in the basecase kernels.
 #include "arith/Cancel.h"
+#include "arith/detail/Decimal.h"
 #include "arith/detail/Division.h"
 #include "arith/detail/Multiplication.h"
 #include "arith/tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+#include <string>
 #include <vector>
 
 using namespace arith;
@@ -109,6 +113,52 @@ TEST(CancelKernels, DispatchersPollOnEntry)
     EXPECT_THROW(divideLimbs(a.data(), 2 * n, b.data(), n, q.data(), r.data()), Cancelled);
     set = false;
     EXPECT_NO_THROW(divideLimbs(a.data(), 2 * n, b.data(), n, q.data(), r.data()));
+}
+
+// The long passes poll inside: every level of the transforms, the
+// recombination, the growth of large buffers, the rows of a long operand by
+// a short one, and the conversions between text and limbs. Each stops at
+// the first poll, at one half-way and at the last (ASan checks the unwinding).
+TEST(CancelKernels, LongPassesStopAtEveryPoll)
+{
+    const std::size_t n = 33'000;  // a product of 66,000 limbs: transforms of 98,304 points
+    const std::vector<Limb> a(n, 123456789u), b(n, 987654321u);
+    const std::vector<Limb> wide(70'000, 555555555u);  // rows longer than 2^16 limbs
+    std::vector<Limb> out(2 * n), wideOut(wide.size() + 2);
+    const std::string text(3 * 4096 * 9 + 5, '7');
+    const std::vector<Limb> limbs(3 * 4096 + 1, 555555555u);
+    const struct {
+        const char* name;
+        std::function<void()> work;
+        std::uint64_t atLeast;  // polls when run to the end
+    } rows[] = {
+        // 9 transforms of at least 13 polled levels each, 2 recombination polls
+        {"mulNtt", [&] { mulNtt(a.data(), n, b.data(), n, out.data()); }, 9 * 13 + 2},
+        {"mulNtt portable square",
+         [&] {
+             struct Portable {
+                 Portable() { forcePortableLoops(true); }
+                 ~Portable() { forcePortableLoops(false); }
+             } portable;
+             mulNtt(a.data(), n, a.data(), n, out.data());
+         },
+         6 * 13 + 2},
+        {"mulBasecase long rows", [&] { mulBasecase(wide.data(), wide.size(), a.data(), 2, wideOut.data()); }, 2},
+        {"digitsToLimbs", [&] { digitsToLimbs(text); }, 3},
+        {"limbsToDigits", [&] { limbsToDigits(limbs.data(), limbs.size()); }, 3},
+        {"isDecimalString", [&] { isDecimalString(text); }, 3},
+        {"parseDecimal", [&] { parseDecimal(text); }, 3},
+    };
+    for (const auto& row : rows) {
+        const arith_test::Outcome whole = arith_test::cancelAtPoll(row.work, std::numeric_limits<std::uint64_t>::max());
+        ASSERT_TRUE(whole.finished) << row.name;
+        EXPECT_GE(whole.polls, row.atLeast) << row.name;
+        for (const std::uint64_t at : {std::uint64_t{1}, whole.polls / 2, whole.polls}) {
+            const arith_test::Outcome o = arith_test::cancelAtPoll(row.work, at);
+            EXPECT_TRUE(o.cancelled) << row.name << " at poll " << at;
+            EXPECT_EQ(o.polls, at) << row.name;
+        }
+    }
 }
 
 }  // namespace
