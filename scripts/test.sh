@@ -35,19 +35,23 @@ summary=()
 total_pass=0
 total_fail=0
 
-# cpu: the processor seconds (user + system) the finished child processes
-# of this script have used so far; a load-independent measure of each step.
+# cpu: sets cpu_now to the processor seconds (user + system) the finished
+# child processes of this script have used so far, a load-independent
+# measure of each step. `times` runs in this shell, not in a subshell, which
+# would count only its own children.
+cpu_file=$(mktemp)
+trap 'rm -f "$cpu_file"' EXIT
 cpu() {
-  times | tail -1 | awk '{ t = 0; for (i = 1; i <= 2; i++) { split($i, a, /[ms]/); t += a[1] * 60 + a[2] } printf "%d", t }'
+  times >"$cpu_file"
+  cpu_now=$(tail -1 "$cpu_file" | awk '{ t = 0; for (i = 1; i <= 2; i++) { split($i, a, /[ms]/); t += a[1] * 60 + a[2] } printf "%d", t }')
 }
 cpu0=0
 
 # record <name> <passed> <failed> <seconds>: also the CPU time since cpu0.
 record() {
-  local c
-  c=$(cpu)
-  summary+=("$1: $2 passed, $3 failed ($4 s, $((c - cpu0)) s CPU)")
-  cpu0=$c
+  cpu
+  summary+=("$1: $2 passed, $3 failed ($4 s, $((cpu_now - cpu0)) s CPU)")
+  cpu0=$cpu_now
   total_pass=$((total_pass + $2))
   total_fail=$((total_fail + $3))
 }
@@ -91,7 +95,8 @@ suite() {
 build_failed() { echo "=== $1: the build failed ==="; record "$1" 0 1 $((SECONDS - t0)); }
 
 echo "=== format ==="
-cpu0=$(cpu)
+cpu
+cpu0=$cpu_now
 t0=$SECONDS
 if scripts/format.sh --check; then record format 1 0 $((SECONDS - t0)); else record format 0 1 $((SECONDS - t0)); fi
 
@@ -156,5 +161,6 @@ fi
 
 echo
 for line in "${summary[@]}"; do echo "  $line"; done
-echo "total: $total_pass passed, $total_fail failed in $((SECONDS - start_all)) s ($(cpu) s CPU)"
+cpu
+echo "total: $total_pass passed, $total_fail failed in $((SECONDS - start_all)) s ($cpu_now s CPU)"
 [ "$total_fail" -eq 0 ]
