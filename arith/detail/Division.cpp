@@ -14,10 +14,12 @@
 
 #include "arith/Cancel.h"
 #include "arith/detail/LimbLoops.h"
+#include "arith/detail/Multiplication.h"
 #include "arith/detail/Polled.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace arith::detail {
@@ -127,6 +129,18 @@ void recDivRem(const Limb* A, std::size_t na, const Limb* B, std::size_t n, Limb
     Limb* R0 = take(n - k);
     Limb* App = take(n + 1);
 
+    // Both products below are by B0: where they go to the transform, B0 is
+    // transformed once for the two.
+    std::optional<NttFactor> b0;
+    if (takesTransform(m - k + 1, k))
+        b0.emplace(B0, k, m - k + 1);
+    auto timesB0 = [&](const Limb* x, std::size_t nx) {
+        if (b0)
+            b0->multiply(x, nx, P);
+        else
+            multiplyLimbs(x, nx, B0, k, P);
+    };
+
     // (Q1, R1) = (A div X^2) divided by B1, X = 10^(9k).
     recDivRem(A + 2 * k, na - 2 * k, B1, n - k, Q1, R1, s);
 
@@ -134,7 +148,7 @@ void recDivRem(const Limb* A, std::size_t na, const Limb* B, std::size_t n, Limb
     std::copy(A, A + 2 * k, Ap);
     std::copy(R1, R1 + (n - k), Ap + 2 * k);
     Ap[n + k] = 0;
-    multiplyLimbs(Q1, m - k + 1, B0, k, P);
+    timesB0(Q1, m - k + 1);
     Limb borrow = subFrom(Ap + k, n + 1, P, normLen(P, m + 1));
     while (borrow) {
         decrement(Q1, m - k + 1);
@@ -148,7 +162,7 @@ void recDivRem(const Limb* A, std::size_t na, const Limb* B, std::size_t n, Limb
     std::copy(Ap, Ap + k, App);
     std::copy(R0, R0 + (n - k), App + k);
     App[n] = 0;
-    multiplyLimbs(Q0, k + 1, B0, k, P);
+    timesB0(Q0, k + 1);
     borrow = subFrom(App, n + 1, P, normLen(P, 2 * k + 1));
     while (borrow) {
         decrement(Q0, k + 1);

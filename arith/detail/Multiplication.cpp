@@ -376,6 +376,11 @@ const MulCutoffs& mulCutoffs(bool square)
     return square ? kScalarSquareCutoffs : kScalarCutoffs;
 }
 
+bool takesTransform(std::size_t na, std::size_t nb)
+{
+    return std::min(na, nb) >= mulCutoffs(false).ntt && na + nb <= nttMaxProductLimbs();
+}
+
 void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
     pollCancel();  // every level of the recursive methods comes through here

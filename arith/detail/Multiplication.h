@@ -8,6 +8,8 @@
 #include "arith/detail/Kernels.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace arith::detail {
 
@@ -52,5 +54,24 @@ void mulToom3(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb
 // Exact product by number-theoretic transforms modulo three primes below
 // 2^30 and the Chinese remainder theorem; na + nb <= nttMaxProductLimbs().
 void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out);
+
+// True when multiplyLimbs hands an na-by-nb product (not a square) to the
+// transform.
+bool takesTransform(std::size_t na, std::size_t nb);
+
+// One factor b[0 .. nb) transformed once for several products by it, each
+// with a factor of at most `longest` limbs: the products mulNtt would give,
+// with one forward transform fewer each. b itself is not kept.
+class NttFactor {
+public:
+    NttFactor(const Limb* b, std::size_t nb, std::size_t longest);
+    // out[0 .. na+nb) = a[0 .. na) * b, na <= longest.
+    void multiply(const Limb* a, std::size_t na, Limb* out) const;
+
+private:
+    std::size_t limbs_;
+    std::size_t n_;                 // transform length
+    std::vector<std::uint32_t> f_;  // the three transforms of b, n_ values each
+};
 
 }  // namespace arith::detail

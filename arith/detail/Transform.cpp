@@ -15,6 +15,7 @@
 #include "arith/detail/Multiplication.h"
 
 #include "arith/Cancel.h"
+#include "arith/detail/Assert.h"
 #include "arith/detail/Polled.h"
 
 #include <algorithm>
@@ -511,56 +512,88 @@ void transform(u32* a, std::size_t n, const Mont& m, const Twiddles& tw, const R
     }
 }
 
+// The tables of one prime for transforms of length n.
+struct Tables {
+    const Mont& m;
+    const Twiddles& t;
+    const Radix3* fwd3;
+    const Radix3* inv3;
+};
+
+Tables tablesFor(int which, std::size_t n)
+{
+    const Prime& pr = kPrimes[which];
+    Twiddles& t = twiddles(which);
+    const bool three = n % 3 == 0;
+    t.ensure(pr, three ? n / 3 : n);
+    if (!three)
+        return {pr.m, t, nullptr, nullptr};
+    // One pair of tables per prime and length, kept for the thread.
+    thread_local std::vector<Radix3> cache[3][2];
+    int k = 0;
+    while ((std::size_t(1) << k) < n / 3)
+        ++k;
+    for (int dir = 0; dir < 2; ++dir) {
+        auto& slot = cache[which][dir];
+        if (slot.size() <= std::size_t(k))
+            slot.resize(k + 1);
+        if (slot[k].w1.empty())
+            slot[k] = radix3Table(pr, n / 3, dir == 1);
+    }
+    return {pr.m, t, &cache[which][0][k], &cache[which][1][k]};
+}
+
+// c[0 .. n) = the forward transform of a[0 .. na) in Montgomery form.
+void forwardOf(const Tables& tb, const Limb* a, std::size_t na, std::size_t n, u32* c)
+{
+    // Limbs below 2^32 go into Montgomery form by a product with R^2.
+    std::copy(a, a + na, c);
+    std::fill(c + na, c + n, 0);
+    scaleBy(c, na, tb.m.r2, tb.m);
+    transform(c, n, tb.m, tb.t, tb.fwd3, false);
+}
+
+// c = the plain residues of the cyclic convolution whose transforms are c
+// and f (f null: c with itself).
+void convolutionFrom(const Tables& tb, u32* c, const u32* f, std::size_t n)
+{
+    multiplyPointwise(c, f, n, tb.m);
+    transform(c, n, tb.m, tb.t, tb.inv3, true);
+    // Multiplying the Montgomery form x*R by the plain n^(-1) leaves the
+    // plain value x / n.
+    const Mont& m = tb.m;
+    u32 ninv = m.reduce(m.pow(m.toMont(u32(n % m.p)), m.p - 2));
+    scaleBy(c, n, ninv, m);
+}
+
 // c[0 .. n) = the cyclic convolution of a and b modulo one prime, as plain
 // residues.
 void convolve(int which, const Limb* a, std::size_t na, const Limb* b, std::size_t nb, bool square, std::size_t n,
               u32* c, std::vector<u32>& scratch)
 {
-    const Prime& pr = kPrimes[which];
-    const Mont& m = pr.m;
-    Twiddles& t = twiddles(which);
-    const bool three = n % 3 == 0;
-    t.ensure(pr, three ? n / 3 : n);
-    const Radix3* fwd3 = nullptr;
-    const Radix3* inv3 = nullptr;
-    if (three) {
-        // One pair of tables per prime and length, kept for the thread.
-        thread_local std::vector<Radix3> cache[3][2];
-        int k = 0;
-        while ((std::size_t(1) << k) < n / 3)
-            ++k;
-        for (int dir = 0; dir < 2; ++dir) {
-            auto& slot = cache[which][dir];
-            if (slot.size() <= std::size_t(k))
-                slot.resize(k + 1);
-            if (slot[k].w1.empty())
-                slot[k] = radix3Table(pr, n / 3, dir == 1);
-        }
-        fwd3 = &cache[which][0][k];
-        inv3 = &cache[which][1][k];
-    }
-
-    // Limbs below 2^32 go into Montgomery form by a product with R^2.
-    std::copy(a, a + na, c);
-    std::fill(c + na, c + n, 0);
-    scaleBy(c, na, m.r2, m);
-    transform(c, n, m, t, fwd3, false);
+    const Tables tb = tablesFor(which, n);
+    forwardOf(tb, a, na, n, c);
     if (square) {
-        multiplyPointwise(c, nullptr, n, m);
-    } else {
-        resizePolled(scratch, n);
-        u32* f = scratch.data();
-        std::copy(b, b + nb, f);
-        std::fill(f + nb, f + n, 0);
-        scaleBy(f, nb, m.r2, m);
-        transform(f, n, m, t, fwd3, false);
-        multiplyPointwise(c, f, n, m);
+        convolutionFrom(tb, c, nullptr, n);
+        return;
     }
-    transform(c, n, m, t, inv3, true);
-    // Multiplying the Montgomery form x*R by the plain n^(-1) leaves the
-    // plain value x / n.
-    u32 ninv = m.reduce(m.pow(m.toMont(u32(n % m.p)), m.p - 2));
-    scaleBy(c, n, ninv, m);
+    resizePolled(scratch, n);
+    forwardOf(tb, b, nb, n, scratch.data());
+    convolutionFrom(tb, c, scratch.data(), n);
+}
+
+// The shortest length 2^k or 3 * 2^k (k <= kMaxLog) that holds len terms.
+std::size_t lengthFor(std::size_t len)
+{
+    std::size_t n = std::size_t(3) << kMaxLog;
+    for (int k = 0; k <= kMaxLog; ++k) {
+        const std::size_t two = std::size_t(1) << k, three = 3 * two;
+        if (two >= len)
+            n = std::min(n, two);
+        if (k >= 2 && three >= len)
+            n = std::min(n, three);
+    }
+    return n;
 }
 
 constexpr u64 kP1 = 880803841u, kP2 = 754974721u, kP3 = 943718401u;
@@ -581,6 +614,50 @@ constexpr u64 powMod(u64 b, u64 e, u64 p)
 }
 constexpr u64 kInvP1ModP2 = powMod(kP1, kP2 - 2, kP2);
 constexpr u64 kInvP12ModP3 = powMod(kP12 % kP3, kP3 - 2, kP3);
+
+// out[0 .. na+nb) from the three residue convolutions r[0 .. 3n) of an
+// na-by-nb product.
+void recombine(const u32* r, std::size_t n, std::size_t na, std::size_t nb, Limb* out)
+{
+    const std::size_t len = na + nb - 1;  // number of convolution terms
+    const u32* r1 = r;
+    const u32* r2 = r + n;
+    const u32* r3 = r + 2 * n;
+
+    // Garner: c = x12 + p1*p2*y3 with x12 = r1 + p1*y2 < p1*p2. Writing
+    // x12 = e1*B + e0 and p1*p2 = H*B + L (B = 10^9), c puts e0 + y3*L into
+    // limb k and e1 + y3*H into limb k+1. Each column sum stays below
+    // 9.5e17 + 6.3e17 + 3e9, far inside 64 bits.
+    // The residues of Garner's steps are found with Montgomery products
+    // modulo p2 and p3, which take any first factor below 2^32:
+    //   y2 = (r2 - r1) / p1 mod p2, with r1 < p1 < 2 p2;
+    //   y3 = (r3 - r1 - p1*y2) / (p1*p2) mod p3, with r1 < p1 < p3.
+    constexpr Mont m2 = kPrimes[1].m, m3 = kPrimes[2].m;
+    constexpr u32 kY2 = m2.toMont(u32(kInvP1ModP2));
+    constexpr u32 kY3 = m3.toMont(u32(kInvP12ModP3));
+    constexpr u32 kY3P1 = m3.toMont(u32(kInvP12ModP3 * (kP1 % kP3) % kP3));
+    u64 pending = 0;  // contribution to the current limb from the previous term
+    u64 carry = 0;
+    const std::size_t total = na + nb;
+    for (std::size_t k = 0; k < total; ++k) {
+        if (k % kLimbsPerPoll == 0)
+            pollCancel();
+        u64 acc = pending + carry;
+        pending = 0;
+        if (k < len) {
+            const u32 x1 = r1[k];
+            const u32 y2 = m2.mul(r2[k] + u32(2 * kP2) - x1, kY2);
+            const u32 y3 = m3.sub(m3.mul(r3[k] + u32(kP3) - x1, kY3), m3.mul(y2, kY3P1));
+            const u64 x12 = x1 + kP1 * y2;
+            const u64 e1 = x12 / kBase, e0 = x12 - e1 * kBase;
+            acc += e0 + u64(y3) * kP12Lo;
+            pending = e1 + u64(y3) * kP12Hi;
+        }
+        carry = acc / kBase;
+        out[k] = Limb(acc - carry * kBase);
+    }
+}
+
 
 }  // namespace
 
@@ -616,57 +693,32 @@ void limitNttForTests(std::size_t maxProductLimbs) { testLimit.store(maxProductL
 void mulNtt(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
     const bool square = a == b && na == nb;
-    const std::size_t len = na + nb - 1;  // number of convolution terms
-    // The shortest length 2^k or 3 * 2^k (k <= kMaxLog) that holds len terms.
-    std::size_t n = std::size_t(3) << kMaxLog;
-    for (int k = 0; k <= kMaxLog; ++k) {
-        const std::size_t two = std::size_t(1) << k, three = 3 * two;
-        if (two >= len)
-            n = std::min(n, two);
-        if (k >= 2 && three >= len)
-            n = std::min(n, three);
-    }
-
+    const std::size_t n = lengthFor(na + nb - 1);  // na + nb - 1 convolution terms
     std::vector<u32> r, scratch;
     resizePolled(r, 3 * n);
     for (int k = 0; k < 3; ++k)
         convolve(k, a, na, b, nb, square, n, r.data() + k * n, scratch);
-    const u32* r1 = r.data();
-    const u32* r2 = r.data() + n;
-    const u32* r3 = r.data() + 2 * n;
+    recombine(r.data(), n, na, nb, out);
+}
 
-    // Garner: c = x12 + p1*p2*y3 with x12 = r1 + p1*y2 < p1*p2. Writing
-    // x12 = e1*B + e0 and p1*p2 = H*B + L (B = 10^9), c puts e0 + y3*L into
-    // limb k and e1 + y3*H into limb k+1. Each column sum stays below
-    // 9.5e17 + 6.3e17 + 3e9, far inside 64 bits.
-    // The residues of Garner's steps are found with Montgomery products
-    // modulo p2 and p3, which take any first factor below 2^32:
-    //   y2 = (r2 - r1) / p1 mod p2, with r1 < p1 < 2 p2;
-    //   y3 = (r3 - r1 - p1*y2) / (p1*p2) mod p3, with r1 < p1 < p3.
-    constexpr Mont m2 = kPrimes[1].m, m3 = kPrimes[2].m;
-    constexpr u32 kY2 = m2.toMont(u32(kInvP1ModP2));
-    constexpr u32 kY3 = m3.toMont(u32(kInvP12ModP3));
-    constexpr u32 kY3P1 = m3.toMont(u32(kInvP12ModP3 * (kP1 % kP3) % kP3));
-    u64 pending = 0;  // contribution to the current limb from the previous term
-    u64 carry = 0;
-    const std::size_t total = na + nb;
-    for (std::size_t k = 0; k < total; ++k) {
-        if (k % kLimbsPerPoll == 0)
-            pollCancel();
-        u64 acc = pending + carry;
-        pending = 0;
-        if (k < len) {
-            const u32 x1 = r1[k];
-            const u32 y2 = m2.mul(r2[k] + u32(2 * kP2) - x1, kY2);
-            const u32 y3 = m3.sub(m3.mul(r3[k] + u32(kP3) - x1, kY3), m3.mul(y2, kY3P1));
-            const u64 x12 = x1 + kP1 * y2;
-            const u64 e1 = x12 / kBase, e0 = x12 - e1 * kBase;
-            acc += e0 + u64(y3) * kP12Lo;
-            pending = e1 + u64(y3) * kP12Hi;
-        }
-        carry = acc / kBase;
-        out[k] = Limb(acc - carry * kBase);
+NttFactor::NttFactor(const Limb* b, std::size_t nb, std::size_t longest) : limbs_(nb), n_(lengthFor(longest + nb - 1))
+{
+    resizePolled(f_, 3 * n_);
+    for (int k = 0; k < 3; ++k)
+        forwardOf(tablesFor(k, n_), b, nb, n_, f_.data() + k * n_);
+}
+
+void NttFactor::multiply(const Limb* a, std::size_t na, Limb* out) const
+{
+    ARITH_ASSERT(na + limbs_ - 1 <= n_);
+    std::vector<u32> r;
+    resizePolled(r, 3 * n_);
+    for (int k = 0; k < 3; ++k) {
+        const Tables tb = tablesFor(k, n_);
+        forwardOf(tb, a, na, n_, r.data() + k * n_);
+        convolutionFrom(tb, r.data() + k * n_, f_.data() + k * n_, n_);
     }
+    recombine(r.data(), n_, na, limbs_, out);
 }
 
 }  // namespace arith::detail

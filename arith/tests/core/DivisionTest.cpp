@@ -112,6 +112,7 @@ std::vector<SizeCase> sizes()
     }
     s.push_back({1800, 600});  // several levels of recursion, long products
     s.push_back({700, 650});   // short quotient under a long divisor
+    s.push_back({1400, 700});  // top split's products by one transformed factor
     return s;
 }
 
