@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything (installing what is missing) and runs every check:
 #   format   clang-format over the tracked C++ files (scripts/format.sh --check)
-#   gcc      a warning-clean (-Werror) Release build, every test
-#   asan     AddressSanitizer and UndefinedBehaviorSanitizer, every test
-#   tsan     Clang 14, warning-clean: everything is built, and the tests of
-#            the worker, cancellation and the window (the code that runs on
-#            two threads) run under ThreadSanitizer
-#   fuzz     Clang 14 libFuzzer targets (fuzz/) over their committed corpus
+#   gcc      GCC, a warning-clean (-Werror) Release build, every test
+#   asan     Clang 14, warning-clean, AddressSanitizer and
+#            UndefinedBehaviorSanitizer, every test; the same build holds the
+#            libFuzzer targets of fuzz/
+#   tsan     Clang 14, ThreadSanitizer: only the programs that hold the code
+#            on two threads (the worker, cancellation, the window and the
+#            number view) are built, and their threaded tests run
+#   fuzz     the fuzz targets of the asan build over their committed corpus
 #            and a fixed number of further inputs from a fixed seed
 # and ends with one line: passed and failed per build and in total.
 #
@@ -33,9 +35,23 @@ summary=()
 total_pass=0
 total_fail=0
 
-# record <name> <passed> <failed> <seconds>
+# cpu: sets cpu_now to the processor seconds (user + system) the finished
+# child processes of this script have used so far, a load-independent
+# measure of each step. `times` runs in this shell, not in a subshell, which
+# would count only its own children.
+cpu_file=$(mktemp)
+trap 'rm -f "$cpu_file"' EXIT
+cpu() {
+  times >"$cpu_file"
+  cpu_now=$(tail -1 "$cpu_file" | awk '{ t = 0; for (i = 1; i <= 2; i++) { split($i, a, /[ms]/); t += a[1] * 60 + a[2] } printf "%d", t }')
+}
+cpu0=0
+
+# record <name> <passed> <failed> <seconds>: also the CPU time since cpu0.
 record() {
-  summary+=("$1: $2 passed, $3 failed ($4 s)")
+  cpu
+  summary+=("$1: $2 passed, $3 failed ($4 s, $((cpu_now - cpu0)) s CPU)")
+  cpu0=$cpu_now
   total_pass=$((total_pass + $2))
   total_fail=$((total_fail + $3))
 }
@@ -79,6 +95,8 @@ suite() {
 build_failed() { echo "=== $1: the build failed ==="; record "$1" 0 1 $((SECONDS - t0)); }
 
 echo "=== format ==="
+cpu
+cpu0=$cpu_now
 t0=$SECONDS
 if scripts/format.sh --check; then record format 1 0 $((SECONDS - t0)); else record format 0 1 $((SECONDS - t0)); fi
 
@@ -91,39 +109,44 @@ else
 fi
 
 if [ $quick -eq 0 ]; then
-  # sanitized <name> <title> <options variable=value> <ctest regex> <cmake
-  # args...>: builds with -O1 and runs the tests the regex selects (all when
-  # it is empty) with the sanitizer's options.
+  # sanitized <name> <title> <options variable=value> <ctest args> <cmake
+  # args...> [-- <targets...>]: a Clang 14 build at -O1 (test sources at
+  # -O0) that runs the tests the ctest arguments select with the
+  # sanitizer's options.
   sanitized() {
-    local name=$1 title=$2 options=$3 regex=$4; shift 4
+    local name=$1 title=$2 options=$3 selection=$4; shift 4
     echo "=== $name: $title ==="
     t0=$SECONDS
     if configure_and_build "build/$name" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
-        -DMEGATALLY_BENCHMARKS=OFF "$@"; then
+        -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_BENCHMARKS=OFF "$@"; then
       export "${options?}"
-      suite "$name" "build/$name" ${regex:+-R "$regex"}
+      # shellcheck disable=SC2086 # the selection is several words
+      suite "$name" "build/$name" $selection
       unset "${options%%=*}"
     else
       build_failed "$name"
+      return 1
     fi
   }
-  sanitized asan "GCC, AddressSanitizer + UndefinedBehaviorSanitizer, every test" \
-    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1" "" -DCMAKE_CXX_COMPILER=g++ -DMEGATALLY_SANITIZE=ON
-  # Qt's own libraries are not instrumented: scripts/tsan.supp names the
-  # reports that come from inside them, and nothing of ours.
-  sanitized tsan "Clang 14, -Werror, ThreadSanitizer, the worker, cancel and window tests" \
-    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp" \
-    'Cancel|ThreadWorker|Window|Work' \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_TSAN=ON
+  sanitized asan "Clang 14, -Werror, AddressSanitizer + UndefinedBehaviorSanitizer, every test" \
+    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1" "" -DMEGATALLY_SANITIZE=ON -DMEGATALLY_FUZZ=ON
+  asan_built=$?
 
-  echo "=== fuzz: Clang 14 libFuzzer, the committed corpus ==="
+  # Qt's own libraries are not built with ThreadSanitizer: scripts/tsan.supp
+  # names the reports that come from inside them, and nothing of ours.
+  tsan_programs=(megatally_gui_tests arith_tests arith_core_tests display_tests zoom_tests)
+  tsan_labels=$(IFS='|'; echo "^(${tsan_programs[*]})\$")
+  sanitized tsan "Clang 14, ThreadSanitizer, the worker, cancel, window and number view tests" \
+    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp" \
+    "-L $tsan_labels -R Cancel|ThreadWorker|Window|Work|NumberView" \
+    -DMEGATALLY_TSAN=ON -- "${tsan_programs[@]}"
+
+  echo "=== fuzz: the libFuzzer targets of the asan build, the committed corpus ==="
   t0=$SECONDS
-  if configure_and_build build/fuzz -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
-      -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_FUZZ=ON -DMEGATALLY_GUI=OFF -DMEGATALLY_TESTS=OFF \
-      -DMEGATALLY_BENCHMARKS=OFF; then
+  if [ "$asan_built" -eq 0 ] && [ -x build/asan/fuzz/arith_fuzz ]; then
     passed=0 failed=0
     for target in $(scripts/fuzz.sh --list); do
-      if scripts/fuzz.sh --regress "$target" >"build/fuzz.$target.log" 2>&1; then
+      if FUZZ_BUILD=build/asan scripts/fuzz.sh --regress "$target" >"build/fuzz.$target.log" 2>&1; then
         passed=$((passed + 1))
       else
         failed=$((failed + 1))
@@ -138,5 +161,6 @@ fi
 
 echo
 for line in "${summary[@]}"; do echo "  $line"; done
-echo "total: $total_pass passed, $total_fail failed in $((SECONDS - start_all)) s"
+cpu
+echo "total: $total_pass passed, $total_fail failed in $((SECONDS - start_all)) s ($cpu_now s CPU)"
 [ "$total_fail" -eq 0 ]

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace about {
 namespace {
 
@@ -55,6 +57,22 @@ void PrintTo(const Step& s, std::ostream* os)
     *os << s.what << " " << s.key << " " << s.value << " " << s.shellResult;
 }
 
+// GetKeyValue of kMsInfo's value from a key holding `stored` (none: no such key).
+Step read(const char* value, std::optional<std::string> stored, const std::string& answer)
+{
+    Registry registry;
+    if (stored)
+        registry[kMsInfo] = {{"PATH", *stored}, {"Empty", ""}};
+    return {"read", kMsInfo, value, registry, {}, 42, answer, reads(kMsInfo, stored ? value : nullptr)};
+}
+
+Step sysInfo(Registry registry, std::set<std::string> files, Log log, Log commands, std::string message = "")
+{
+    return {
+        "sysinfo",         "", "", std::move(registry), std::move(files), 42, "", std::move(log), std::move(commands),
+        std::move(message)};
+}
+
 Step shellCode(int code, const std::string& text) { return {"open", kPage, "", {}, {}, code, text, {"shell:open"}}; }
 
 Step chooser(const std::string& target)  // code 31: the Open With chooser, the target verbatim
@@ -101,81 +119,27 @@ TEST_P(Steps, FollowTheirOrderAndCodes)
     EXPECT_EQ(shown, s.message);
 }
 
+const Registry kLocationOnly = {{kLocation, {{"MSINFO", kFolder}}}};
+
 INSTANTIATE_TEST_SUITE_P(
     About, Steps,
-    ::testing::Values(
-        Step{"read",
-             kMsInfo,
-             "PATH",
-             {{kMsInfo, {{"PATH", "C:\\Tools\\MSINFO32.EXE"}}}},
-             {},
-             42,
-             "1:C:\\Tools\\MSINFO32.EXE",
-             reads(kMsInfo, "PATH")},
-        Step{"read", kMsInfo, "Empty", {{kMsInfo, {{"Empty", ""}}}}, {}, 42, "1:", reads(kMsInfo, "Empty")},
-        Step{"read", kMsInfo, "Missing", {{kMsInfo, {{"PATH", "x"}}}}, {}, 42, "0:", reads(kMsInfo, "Missing")},
-        Step{"read", kLocation, "MSINFO", {}, {}, 42, "0:", reads(kLocation)},  // no key: still closed
-        // 1,023 characters and the NUL fill the buffer; one more does not fit.
-        Step{"read",
-             kMsInfo,
-             "PATH",
-             {{kMsInfo, {{"PATH", std::string(1023, 'a')}}}},
-             {},
-             42,
-             "1:" + std::string(1023, 'a'),
-             reads(kMsInfo, "PATH")},
-        Step{"read",
-             kMsInfo,
-             "PATH",
-             {{kMsInfo, {{"PATH", std::string(1024, 'a')}}}},
-             {},
-             42,
-             "0:",
-             reads(kMsInfo, "PATH")},
-        // The first key wins and the second is not read; the second needs the program file.
-        Step{"sysinfo",
-             "",
-             "",
-             {{kMsInfo, {{"PATH", "C:\\MSINFO32.EXE"}}}, {kLocation, {{"MSINFO", kFolder}}}},
-             {},
-             42,
-             "",
-             reads(kMsInfo, "PATH") + Log{"shell:run"},
-             {"C:\\MSINFO32.EXE"}},
-        Step{"sysinfo",
-             "",
-             "",
-             {{kLocation, {{"MSINFO", kFolder}}}},
-             {kTool},
-             42,
-             "",
-             reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"shell:run"},
-             {kTool}},
-        Step{"sysinfo",
-             "",
-             "",
-             {{kLocation, {{"MSINFO", kFolder}}}},
-             {},
-             42,
-             "",
-             reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"message:Megatally"},
-             {},
-             kUnavailable},
-        Step{"sysinfo",
-             "",
-             "",
-             {},
-             {},
-             42,
-             "",
-             reads(kMsInfo) + reads(kLocation) + Log{"message:Megatally"},
-             {},
-             kUnavailable},
-        shellCode(0, "Out of Memory / Resources!"), shellCode(2, "Bad File / File not found!"),
-        shellCode(3, "Bad Path / Path not found!"), shellCode(11, "Bad File Format!"), shellCode(1, ""),
-        shellCode(5, ""), shellCode(26, ""), shellCode(27, ""), shellCode(32, ""), shellCode(33, ""), shellCode(42, ""),
-        shellCode(-1, ""), chooser(kPage), chooser("C:\\My Documents\\odd file.xyz"), chooser(""),
-        chooser("\"quoted\"")));
+    ::testing::Values(read("PATH", "C:\\Tools\\MSINFO32.EXE", "1:C:\\Tools\\MSINFO32.EXE"), read("Empty", "x", "1:"),
+                      read("Missing", "x", "0:"), read("PATH", std::nullopt, "0:"),  // no key: still closed
+                      // 1,023 characters and the NUL fill the buffer; one more does not fit.
+                      read("PATH", std::string(1023, 'a'), "1:" + std::string(1023, 'a')),
+                      read("PATH", std::string(1024, 'a'), "0:"),
+                      // The first key wins and the second is not read; the second needs the program file.
+                      sysInfo({{kMsInfo, {{"PATH", "C:\\MSINFO32.EXE"}}}, {kLocation, {{"MSINFO", kFolder}}}}, {},
+                              reads(kMsInfo, "PATH") + Log{"shell:run"}, {"C:\\MSINFO32.EXE"}),
+                      sysInfo(kLocationOnly, {kTool}, reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"shell:run"},
+                              {kTool}),
+                      sysInfo(kLocationOnly, {}, reads(kMsInfo) + reads(kLocation, "MSINFO") + Log{"message:Megatally"},
+                              {}, kUnavailable),
+                      sysInfo({}, {}, reads(kMsInfo) + reads(kLocation) + Log{"message:Megatally"}, {}, kUnavailable),
+                      shellCode(0, "Out of Memory / Resources!"), shellCode(2, "Bad File / File not found!"),
+                      shellCode(3, "Bad Path / Path not found!"), shellCode(11, "Bad File Format!"), shellCode(1, ""),
+                      shellCode(30, ""), shellCode(32, ""), shellCode(33, ""), shellCode(-1, ""), chooser(kPage),
+                      chooser("C:\\My Documents\\odd \"file\".xyz")));
 
 TEST(UnloadCleanup, ClosesThenDeletesAPresentTuneWithOneSeparator)
 {

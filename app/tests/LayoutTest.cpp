@@ -202,19 +202,6 @@ TEST_F(Layout, LongMemoryIsShownCutWithItsDigitCount)
     EXPECT_TRUE(memory->toolTip().isEmpty());
 }
 
-TEST_F(Layout, HugeMemoryHasACappedTooltip)
-{
-    const std::string value = "-" + digits(200000) + ".5";
-    paste(value);  // the paste drops the sign
-    click("cmdMemStore");
-    auto* memory = find<MemoryBox>("lblMem");
-    EXPECT_TRUE(memory->text().endsWith(QString::fromUtf8("\u2026  (200,001 digits)")));
-    const QString tip = memory->toolTip();
-    EXPECT_LT(tip.size(), 2000);
-    EXPECT_TRUE(tip.startsWith(QString::fromStdString(value.substr(1, kTipLine) + "\n")));
-    EXPECT_TRUE(tip.endsWith(QString::fromStdString(value.substr(value.size() - 2) + "\n200,001 digits")));
-}
-
 TEST(MemoryTip, WholeUpToTheCapThenHeadAndTail)
 {
     EXPECT_EQ(DigitCountText("-1."), "1 digit");
@@ -264,7 +251,6 @@ TEST_F(Layout, TabFollowsTheVisualOrder)
 struct Back {
     const char* keys;  // "\b" is Backspace; see CalcWindow::type
     const char* readout;
-    const char* clipboard = "";  // pasted by {cmdPaste}
 };
 
 void PrintTo(const Back& b, std::ostream* os) { *os << ::testing::PrintToString(std::string(b.keys)); }
@@ -273,16 +259,14 @@ class Backspace : public CalcWindow, public ::testing::WithParamInterface<Back> 
 
 TEST_P(Backspace, TakesBackTypedCharactersOnly)
 {
-    fake.clipboardText = GetParam().clipboard;
     type(GetParam().keys);
     EXPECT_EQ(readout(), GetParam().readout);
 }
 
+// What Backspace takes back is the engine's (calc/tests); here only that the
+// key reaches it from the sink and from a focused button, and stops at a result.
 INSTANTIATE_TEST_SUITE_P(Window, Backspace,
-                         ::testing::Values(Back{"12345\b", "1,234"}, Back{"12\b\b", "0."}, Back{"5+3=\b", "8."},
-                                           Back{"5+3\b4=", "9."}, Back{"7{cmdMemStore}\x1b\x1b{cmdMemRecall}\b", "7."},
-                                           Back{"{cmdPaste}\b", "123.", "123"},
-                                           Back{"12[Number5]\b", "1"}));  // with the focus on a button too
+                         ::testing::Values(Back{"12345\b", "1,234"}, Back{"5+3=\b", "8."}, Back{"12[Number5]\b", "1"}));
 
 }  // namespace
 }  // namespace app

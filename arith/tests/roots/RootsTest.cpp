@@ -98,40 +98,14 @@ TEST(PointShifts, MoveThePointByTextAndCutToEightDecimals)
            {"cut", "99.999999999", "", "99.99999999"}});
 }
 
-TEST(Roots, AreTruncatedToEightDecimalsExactly)
+// Values the generated tables (VectorsTest.cpp) do not reach, and every
+// refusal; the tables also vary the tolerance, which changes nothing.
+TEST(Roots, EdgesAndRefusals)
 {
-    check({{"sqrt", "16", "0.0001", "4"},
-           {"sqrt", "100", "0.0001", "10"},
-           {"sqrt", "0.25", "0.0001", ".5"},
-           {"sqrt", "2", "0.0001", "1.41421356"},
-           {"sqrt", "1", "0.0001", "1"},
-           {"sqrt", "3", "0.0001", "1.7320508"},  // 1.73205080|75...: truncated, then the zero trimmed
-           {"sqrt", "25.1", "0.0001", "5.00999001"},
-           {"sqrt", ".0000000000001", "0.0001", ".00000031"},  // below one: 3.16... x 10^-7
-           {"sqrt", "0.0000000000000099", "0.0001", ".00000009"},
-           {"sqrt", "0.00000000000000000001", "0.0001", "0"},      // the root cuts to 0
-           {"sqrt", "0.0000000000000001", "0.0001", ".00000001"},  // exactly 10^-8
-           {"sqrt", "0", "0.0001", "0"},
-           {"sqrt", "-0", "0.0001", "0"},
-           {"sqrt", "0.000", "0.0001", "0"},
+    check({{"sqrt", "0.0000000000000001", "0.0001", ".00000001"},              // exactly 10^-8
            {"sqrt", "99999999999999999999", "0.0001", "9999999999.99999999"},  // 10^20 - 1
            {"sqrt", "10000000000000000000000000000000000000000", "0.0001", "100000000000000000000"},
-           {"cbrt", "27", "0.0001", "3"},
-           {"cbrt", "8", "0.0001", "2"},
-           {"cbrt", "1000", "0.0001", "10"},
-           {"cbrt", "1", "0.0001", "1"},
-           {"cbrt", "2", "0.0001", "1.25992104"},
-           {"cbrt", "4.87", "0.0001", "1.69502582"},
-           {"cbrt", "1000000000000000000000000000000", "0.0001", "10000000000"},
-           {"cbrt", "999999999999999999999999999999", "0.0001", "9999999999.99999999"},
-           {"cbrt", "0", "0.0001", "0"},
-           {"cbrt", "-27", "0.0001", "-3"},          // odd root: the sign carries over
-           {"cbrt", "-2", "0.0001", "-1.25992104"},  // toward zero
-           {"cbrt", "0.001", "0.0001", ".1"},
-           {"cbrt", "0.5", "0.0001", ".79370052"},
-           {"cbrt", "0.000001", "0.0001", ".01"},
-           {"cbrt", "-0.000000001", "0.0001", "-.001"},
-           {"cbrt", "0.0000000000000000000000001", "0.0001", "0"},   // root below 10^-8
+           {"cbrt", "-2", "0.0001", "-1.25992104"},                  // toward zero
            {"cbrt", "-0.0000000000000000000000001", "0.0001", "0"},  // never "-0"
            // "" is what an earlier division by zero left; it has been reported.
            {"sqrt", "", "0.0001", ""},
@@ -147,44 +121,10 @@ TEST(Roots, AreTruncatedToEightDecimalsExactly)
            {"cbrt", "8", "x", "", kNaN}});
 }
 
-// The tolerance is read but no longer changes the result.
-TEST(Roots, TheToleranceChangesNothing)
+TEST(Log, EdgesAndRefusals)
 {
-    for (const char* tolerance : {"0.0001", "0", "-1", "7.5", "1000", "0.00000001", "", "."}) {
-        check({{"sqrt", "16", tolerance, "4"},
-               {"sqrt", "2", tolerance, "1.41421356"},
-               {"sqrt", "0.0000000000000099", tolerance, ".00000009"},
-               {"cbrt", "27", tolerance, "3"},
-               {"cbrt", "2", tolerance, "1.25992104"},
-               {"cbrt", "-0.5", tolerance, "-.79370052"}});
-    }
-}
-
-TEST(Log, ShowsOnlyRightDigits)
-{
-    check({{"log", "1000", "10", "3"},
-           {"log", "10", "10", "1"},
-           {"log", "1", "10", "0"},
-           {"log", ".001", "10", "-3"},
-           {"log", "0.1", "10", "-1"},
-           {"log", "1000.000", "010", "3"},
-           {"log", "2", "10", "0.30102999566398119521"},        // 22 characters, truncated
-           {"log", "0.5", "10", "-0.3010299956639811952"},      // the "-" counts
-           {"log", "0010.50", "10", "1.02118929906993807279"},  // leading and trailing zeros
-           {"log", "123.000", "010.0", "2.08990511143939793180"},
-           {"log", "1001", "10", "3.00043407747931864066"},
-           {"log", "999", "10", "2.99956548822598230869"},
-           {"log", "0.9999999999", "10", "-0.0000000000434294481"},
-           // Other bases: exact powers and other rational values are exact.
-           {"log", "8", "2", "3"},
+    check({{"log", "0.9999999999", "10", "-0.0000000000434294481"},
            {"log", "9", "3", "2"},
-           {"log", "0.125", "2", "-3"},
-           {"log", "8", "4", "1.5"},
-           {"log", "2", "16", "0.25"},
-           {"log", "2", "8", "0.33333333333333333333"},
-           {"log", "3", "2", "1.58496250072115618145"},
-           // log to 10^12 of 5 x 10^11 is 0.974914167028001567063...
-           {"log", "500000000000", "1000000000000", "0.97491416702800156706"},
            {"log", "", "10", ""},
            {"log", "-5", "10", "", kNegLog},
            {"log", "-.5", "10", "", kNegLog},
@@ -216,17 +156,10 @@ TEST(Log, OfAMillionDigits)
 
 TEST(Factorial, IsTheExactProduct)
 {
-    check({{"fact", "0", "", "1"},
-           {"fact", "-0", "", "1"},
-           {"fact", "1", "", "1"},
-           {"fact", "2", "", "2"},
-           {"fact", "5", "", "120"},
+    check({{"fact", "-0", "", "1"},      // 0! to 3000! are in the generated table
            {"fact", "007", "", "5040"},  // leading zeros read as the number
            {"fact", "5.", "", "120"},
-           {"fact", "6.000", "", "720"},      // a whole number with a point
-           {"fact", "13", "", "6227020800"},  // first product past one limb
-           {"fact", "20", "", "2432902008176640000"},
-           {"fact", "25", "", "15511210043330985984000000"},
+           {"fact", "6.000", "", "720"},  // a whole number with a point
            {"fact", "", "", ""},
            {"fact", "-5", "", "", kFact + "Can't do Factorial operations on Negative numbers"},
            {"fact", "5.7", "", "", kFact + "Can't do Factorial operations on fractions"},

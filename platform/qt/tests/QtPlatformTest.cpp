@@ -142,15 +142,6 @@ TEST(QtServices, FilesExistAndRemove)
     EXPECT_FALSE(files.remove(path));
 }
 
-TEST(QtServices, ClipboardRoundTrip)
-{
-    QtClipboard clip;
-    clip.setText("1234.5");
-    EXPECT_EQ(clip.text(), "1234.5");
-    clip.clear();
-    EXPECT_EQ(clip.text(), "");
-}
-
 TEST(QtServices, BusyPointerIsOneOverrideCursor)
 {
     {
