@@ -4,10 +4,10 @@
 # scaled whole numbers with decimal text in and out, and prints our time,
 # GMP's time and the ratio; then the logarithm of a million-digit number
 # (GMP has none to compare with).
-#   arith/bench/roots_compare.sh [build-dir]      (default build/rel)
+#   arith/bench/roots_compare.sh [build-dir]      (default build/bench)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-$root/build/rel}"
+build="${1:-$root/build/bench}"
 here="$root/arith/bench"
 
 # shellcheck source=arith/bench/compare_setup.sh
