@@ -116,12 +116,15 @@ std::vector<SizeCase> sizes()
     return s;
 }
 
-TEST(FastDivide, EveryMethodMatchesSchoolbook)
+const Shape kShapes[] = {Shape::Random, Shape::Nines,         Shape::ZeroLimbs, Shape::TopOne, Shape::TopMax,
+                         Shape::Exact,  Shape::ExactMinusOne, Shape::BelowV,    Shape::AtV};
+
+// Every method on every size and shape against the schoolbook division.
+void expectAllMatch(const std::vector<SizeCase>& sizeCases, const char* mode)
 {
     std::uint32_t seed = 1;
-    for (const SizeCase& sz : sizes()) {
-        for (Shape shape : {Shape::Random, Shape::Nines, Shape::ZeroLimbs, Shape::TopOne, Shape::TopMax, Shape::Exact,
-                            Shape::ExactMinusOne, Shape::BelowV, Shape::AtV}) {
+    for (const SizeCase& sz : sizeCases) {
+        for (Shape shape : kShapes) {
             if (sz.nu == sz.nv && (shape == Shape::Exact || shape == Shape::ExactMinusOne))
                 continue;
             const Operands o = make(sz.nu, sz.nv, shape, seed++);
@@ -131,11 +134,32 @@ TEST(FastDivide, EveryMethodMatchesSchoolbook)
             for (const MethodCase& m : kMethods) {
                 Limbs q(nq, 5), r(sz.nv, 5);
                 m.fn(o.u.data(), sz.nu, o.v.data(), sz.nv, q.data(), r.data());
-                ASSERT_EQ(q, wantQ) << m.name << " " << sz.nu << "/" << sz.nv << " shape " << int(shape);
-                ASSERT_EQ(r, wantR) << m.name << " " << sz.nu << "/" << sz.nv << " shape " << int(shape);
+                ASSERT_EQ(q, wantQ) << mode << " " << m.name << " " << sz.nu << "/" << sz.nv << " shape " << int(shape);
+                ASSERT_EQ(r, wantR) << mode << " " << m.name << " " << sz.nu << "/" << sz.nv << " shape " << int(shape);
             }
         }
     }
+}
+
+TEST(FastDivide, EveryMethodMatchesSchoolbook) { expectAllMatch(sizes(), "vector"); }
+
+// The long division's rows on the portable loops, and with every quotient
+// estimate one off (up, down or right in turn): negative limbs, limbs above
+// the base, remainders below zero or above the divisor between the rows and
+// at the end. Sizes from two limbs to leaves of the recursion.
+TEST(FastDivide, LongDivisionCorrectsEveryEstimate)
+{
+    const std::size_t t = kDivRecursiveThreshold;
+    const std::vector<SizeCase> small = {{2, 2},   {3, 2},    {9, 2},     {9, 3},
+                                         {40, 39}, {120, 40}, {300, 299}, {t + t / 2, t}};
+    for (bool portable : {false, true}) {
+        forcePortableLoops(portable);
+        expectAllMatch(small, portable ? "portable" : "vector");
+        skewDivisionEstimatesForTests(true);
+        expectAllMatch(small, portable ? "portable, skewed" : "vector, skewed");
+        skewDivisionEstimatesForTests(false);
+    }
+    forcePortableLoops(false);
 }
 
 // Above the schoolbook's comfortable sizes: q * v + r == u and r < v, with
