@@ -50,6 +50,9 @@ using u64 = std::uint64_t;
 // part more (see settleColumns) below 4 * 10^10; 16 products below
 // (10^9-1)^2 on top of that stay below 1.6e19 + 4e10 < 2^64.
 constexpr std::size_t kRowsPerCarry = 16;
+// Columns of the products kept on the stack: every leaf of Karatsuba (at
+// most 161 by 161 limbs) and Toom-3.
+constexpr std::size_t kStackColumns = 512;
 // Rows longer than this poll each (a long operand by a short one).
 constexpr std::size_t kLongRow = std::size_t(1) << 16;
 
@@ -94,107 +97,86 @@ bool prepare(const Limb*& a, std::size_t& na, const Limb*& b, std::size_t& nb, [
     return isSquare(a, na, b, nb);
 }
 
-// ---- Signed numbers for the Toom-3 interpolation ---------------------------
+// ---- Working memory -------------------------------------------------------
+//
+// multiplyLimbs sizes one arena for the whole recursion below it
+// (mulScratch) and every Karatsuba, Toom-3 or piecewise level takes its own
+// pieces from the front and hands the rest down, so a product allocates once
+// whatever its depth; the arena is a vector, freed however the product ends
+// (a Cancelled from a poll included). Sub-products are always called with
+// the lengths the split gives, leading zero limbs and all, so that the
+// method each level picks, and with it the memory it needs, follows from
+// the operand lengths alone.
 
-struct Signed {
-    std::vector<Limb> mag;  // no leading zero limbs; empty for zero
-    bool neg = false;
+void mulWith(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out, Limb* s);
+std::size_t mulScratch(std::size_t na, std::size_t nb, bool square);
 
-    void trim()
+// Hands out consecutive pieces of an arena.
+struct Arena {
+    Limb* at;
+    Limb* take(std::size_t len)
     {
-        mag.resize(normLen(mag.data(), mag.size()));
-        if (mag.empty())
-            neg = false;
+        Limb* p = at;
+        at += len;
+        return p;
     }
 };
 
-Signed fromLimbs(const Limb* a, std::size_t n)
-{
-    Signed s;
-    n = normLen(a, n);
-    s.mag.assign(a, a + n);
-    return s;
-}
+// The Karatsuba split of na by nb limbs (na >= nb): half of the longer.
+struct KaratsubaSplit {
+    std::size_t m, la1, lb0, lb1;
+    KaratsubaSplit(std::size_t na, std::size_t nb) : m((na + 1) / 2), la1(na - m), lb0(std::min(m, nb)), lb1(nb - lb0)
+    {}
+    std::size_t own(std::size_t n) const { return 2 * m + 2 * lb0 + n + 1; }
+};
 
-// |x| + |y| or |x| - |y| with the sign of the result; sign of the first term.
-Signed addMag(const Signed& x, const Signed& y, bool negX, bool negY)
+// The Toom-3 split: a third of the longer operand; five values of each
+// operand at m + 1 limbs and five products at 2m + 2.
+struct Toom3Split {
+    std::size_t m;
+    explicit Toom3Split(std::size_t na) : m((na + 2) / 3) {}
+    std::size_t value() const { return m + 1; }
+    std::size_t product() const { return 2 * m + 2; }
+    std::size_t own() const { return 10 * value() + 5 * product(); }
+};
+
+// ---- Signed numbers of a fixed length, for Toom-3 --------------------------
+
+struct SignedLimbs {
+    Limb* mag;  // len limbs, leading zeros allowed
+    std::size_t len;
+    bool neg = false;
+};
+
+// x += y (plus) or x -= y; y no longer than x, the result fits x.
+void addSigned(SignedLimbs& x, const Limb* y, std::size_t ny, bool yNeg, bool plus)
 {
-    Signed r;
-    const std::vector<Limb>& p = x.mag;
-    const std::vector<Limb>& q = y.mag;
-    if (negX == negY) {
-        const auto& big = p.size() >= q.size() ? p : q;
-        const auto& small = p.size() >= q.size() ? q : p;
-        r.mag.resize(big.size() + 1);
-        r.mag[big.size()] = addArrays(r.mag.data(), big.data(), big.size(), small.data(), small.size());
-        r.neg = negX;
+    ny = normLen(y, ny);
+    const bool negY = plus ? yNeg : !yNeg;
+    if (x.neg == negY) {
+        [[maybe_unused]] const Limb carry = addInto(x.mag, x.len, y, ny);
+        ARITH_ASSERT(carry == 0);
+    } else if (cmpLimbs(x.mag, x.len, y, ny) >= 0) {
+        subFrom(x.mag, x.len, y, ny);
     } else {
-        int c = cmpLimbs(p.data(), p.size(), q.data(), q.size());
-        if (c == 0)
-            return r;
-        const auto& big = c > 0 ? p : q;
-        const auto& small = c > 0 ? q : p;
-        r.mag.resize(big.size());
-        subArrays(r.mag.data(), big.data(), big.size(), small.data(), small.size());
-        r.neg = c > 0 ? negX : negY;
+        // |y| > |x|: x = y - x, in y's sign.
+        subArrays(x.mag, y, ny, x.mag, normLen(x.mag, x.len));
+        std::fill(x.mag + ny, x.mag + x.len, 0);
+        x.neg = negY;
     }
-    r.trim();
-    return r;
 }
 
-Signed operator+(const Signed& x, const Signed& y) { return addMag(x, y, x.neg, y.neg); }
-Signed operator-(const Signed& x, const Signed& y) { return addMag(x, y, x.neg, !y.neg); }
+void addSigned(SignedLimbs& x, const SignedLimbs& y, bool plus) { addSigned(x, y.mag, y.len, y.neg, plus); }
 
-Signed times(const Signed& x, Limb m)
+// x = y (y no longer than x).
+void assign(SignedLimbs& x, const Limb* y, std::size_t ny, bool neg)
 {
-    Signed r;
-    r.mag.resize(x.mag.size() + 1);
-    r.mag[x.mag.size()] = mulLimb(r.mag.data(), x.mag.data(), x.mag.size(), m);
-    r.neg = x.neg;
-    r.trim();
-    return r;
+    std::copy(y, y + ny, x.mag);
+    std::fill(x.mag + ny, x.mag + x.len, 0);
+    x.neg = neg;
 }
 
-Signed divExact(const Signed& x, Limb d)
-{
-    Signed r;
-    r.mag.resize(x.mag.size());
-    divLimb(r.mag.data(), x.mag.data(), x.mag.size(), d);
-    r.neg = x.neg;
-    r.trim();
-    return r;
-}
-
-Signed operator*(const Signed& x, const Signed& y)
-{
-    Signed r;
-    if (x.mag.empty() || y.mag.empty())
-        return r;
-    r.mag.resize(x.mag.size() + y.mag.size());
-    multiplyLimbs(x.mag.data(), x.mag.size(), y.mag.data(), y.mag.size(), r.mag.data());
-    r.neg = x.neg != y.neg;
-    r.trim();
-    return r;
-}
-
-Signed squareOf(const Signed& x)
-{
-    Signed r;
-    if (x.mag.empty())
-        return r;
-    r.mag.resize(2 * x.mag.size());
-    multiplyLimbs(x.mag.data(), x.mag.size(), x.mag.data(), x.mag.size(), r.mag.data());
-    r.trim();
-    return r;
-}
-
-// The piece [from, from + len) of a[0 .. n), clipped to the array.
-Signed piece(const Limb* a, std::size_t n, std::size_t from, std::size_t len)
-{
-    if (from >= n)
-        return Signed{};
-    return fromLimbs(a + from, std::min(len, n - from));
-}
+void divExact(SignedLimbs& x, Limb d) { divLimb(x.mag, x.mag, x.len, d); }
 
 }  // namespace
 
@@ -232,12 +214,13 @@ void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, L
         return;
     }
     // Rows follow the shorter operand, so each pass over the columns is long.
-    // Small products keep their columns on the stack.
+    // Small products, the leaves of the recursive methods among them, keep
+    // their columns on the stack.
     const std::size_t n = na + nb;
-    u64 local[256];
+    u64 local[kStackColumns];
     std::vector<u64> heap;
     u64* col = local;
-    if (n > 256) {
+    if (n > kStackColumns) {
         resizePolled(heap, n);
         col = heap.data();
     }
@@ -265,28 +248,31 @@ void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, L
         out[k] = Limb(col[k]);
 }
 
-void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
+namespace {
+
+void karatsubaWith(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out, Limb* s)
 {
     const bool square = prepare(a, na, b, nb, out);
     // a = a1*X + a0, b = b1*X + b0 with X = B^m. The middle coefficient is
     // a0*b1 + a1*b0 = z0 + z2 - (a0 - a1)(b0 - b1).
-    const std::size_t m = (na + 1) / 2;
-    const std::size_t la1 = na - m;
-    const std::size_t lb0 = std::min(m, nb), lb1 = nb - lb0;
+    const KaratsubaSplit k(na, nb);
+    const std::size_t m = k.m, la1 = k.la1, lb0 = k.lb0, lb1 = k.lb1;
     const std::size_t n = na + nb;
+    Arena arena{s};
+    Limb* da = arena.take(m);           // |a0 - a1|
+    Limb* db = arena.take(lb0);         // |b0 - b1|
+    Limb* t = arena.take(m + lb0);      // da * db
+    Limb* mid = arena.take(n - m + 1);  // z0 + z2 -/+ t
+    Limb* rest = arena.at;
+    ARITH_ASSERT(std::size_t(rest - s) == k.own(n));
 
     std::fill(out, out + n, 0);
-    multiplyLimbs(a, m, b, lb0, out);  // z0 in out[0 .. m+lb0)
+    mulWith(a, m, b, lb0, out, rest);  // z0 in out[0 .. m+lb0)
     if (lb1 > 0)
-        multiplyLimbs(a + m, la1, b + m, lb1, out + 2 * m);  // z2 in out[2m .. n)
+        mulWith(a + m, la1, b + m, lb1, out + 2 * m, rest);  // z2 in out[2m .. n)
 
-    // da = |a0 - a1| (m limbs), db = |b0 - b1| (lb0 limbs).
-    std::vector<Limb> buf(2 * m + 2 * lb0 + n + 1, 0);
-    Limb* da = buf.data();
-    Limb* db = da + m;
-    Limb* t = db + lb0;       // da * db, m + lb0 limbs
-    Limb* mid = t + m + lb0;  // z0 + z2 -/+ t, n - m + 1 limbs
     bool negA = cmpLimbs(a, m, a + m, la1) < 0;
+    std::fill(da, da + m, 0);
     if (negA)
         subArrays(da, a + m, la1, a, normLen(a, m));  // a1 > a0: a1 fits in la1 limbs
     else
@@ -295,78 +281,210 @@ void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, 
     if (!square) {
         const Limb* b1 = b + lb0;  // b1 is empty when b fits in m limbs
         negB = cmpLimbs(b, lb0, b1, lb1) < 0;
+        std::fill(db, db + lb0, 0);
         if (negB)
             subArrays(db, b1, lb1, b, normLen(b, lb0));
         else
             subArrays(db, b, lb0, b1, lb1);
-    }
-    const std::size_t nda = normLen(da, m);
-    const std::size_t ndb = square ? nda : normLen(db, lb0);
-    const std::size_t nt = nda + ndb;
-    if (nda > 0 && ndb > 0) {
-        if (square)
-            multiplyLimbs(da, nda, da, nda, t);
-        else
-            multiplyLimbs(da, nda, db, ndb, t);
+        mulWith(da, m, db, lb0, t, rest);
+    } else {
+        mulWith(da, m, da, m, t, rest);
     }
 
     // mid = z0 + z2, then -t when the signs agree, +t when they differ.
     const std::size_t nmid = n - m + 1;
     const std::size_t nz0 = m + lb0, nz2 = lb1 > 0 ? la1 + lb1 : 0;
     std::copy(out, out + nz0, mid);
+    std::fill(mid + nz0, mid + nmid, 0);
     addInto(mid, nmid, out + 2 * m, nz2);
-    if (nt > 0) {
-        if (negA == negB)
-            subFrom(mid, nmid, t, nt);
-        else
-            addInto(mid, nmid, t, nt);
-    }
+    const std::size_t nt = normLen(t, m + lb0);
+    if (negA == negB)
+        subFrom(mid, nmid, t, nt);
+    else
+        addInto(mid, nmid, t, nt);
     addInto(out + m, n - m, mid, normLen(mid, nmid));
+}
+
+void toom3With(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out, Limb* s)
+{
+    const bool square = prepare(a, na, b, nb, out);
+    const Toom3Split split(na);
+    const std::size_t m = split.m;
+    Arena arena{s};
+    auto values = [&](SignedLimbs* v) {
+        for (int i = 0; i < 5; ++i)
+            v[i] = SignedLimbs{arena.take(split.value()), split.value()};
+    };
+    SignedLimbs va[5], vb[5], r[5];
+    values(va);
+    values(vb);
+    for (SignedLimbs& x : r)
+        x = SignedLimbs{arena.take(split.product()), split.product()};
+    Limb* rest = arena.at;
+    ARITH_ASSERT(std::size_t(rest - s) == split.own());
+
+    // Values of p(x) = p2 x^2 + p1 x + p0 at 0, 1, -1, -2 and infinity, the
+    // pieces clipped to the operand (p2 may be short or empty).
+    auto evaluate = [&](const Limb* p, std::size_t np, SignedLimbs* v) {
+        auto piece = [&](std::size_t from) { return from >= np ? std::size_t(0) : std::min(m, np - from); };
+        const std::size_t n0 = piece(0), n1 = piece(m), n2 = piece(2 * m);
+        const Limb *p0 = p, *p1 = p + m, *p2 = p + 2 * m;
+        assign(v[0], p0, n0, false);
+        assign(v[4], p2, n2, false);
+        assign(v[1], p0, n0, false);
+        addSigned(v[1], p2, n2, false, true);  // p0 + p2
+        assign(v[2], v[1].mag, v[1].len, false);
+        addSigned(v[1], p1, n1, false, true);   // p0 + p1 + p2
+        addSigned(v[2], p1, n1, false, false);  // p0 - p1 + p2
+        assign(v[3], v[2].mag, v[2].len, v[2].neg);
+        addSigned(v[3], p2, n2, false, true);
+        [[maybe_unused]] const Limb carry = mulLimb(v[3].mag, v[3].mag, v[3].len, 2);
+        ARITH_ASSERT(carry == 0);
+        addSigned(v[3], p0, n0, false, false);  // p0 - 2 p1 + 4 p2
+    };
+    evaluate(a, na, va);
+    if (!square)
+        evaluate(b, nb, vb);
+    // Products at the lengths of the values; v(infinity) may be empty.
+    const std::size_t n2a = na - std::min(na, 2 * m), n2b = nb - std::min(nb, 2 * m);
+    for (int i = 0; i < 5; ++i) {
+        const SignedLimbs& x = va[i];
+        const SignedLimbs& y = square ? va[i] : vb[i];
+        std::size_t lx = i == 0 ? m : i == 4 ? n2a : split.value();
+        std::size_t ly = i == 0 ? std::min(m, nb) : i == 4 ? n2b : split.value();
+        std::fill(r[i].mag, r[i].mag + r[i].len, 0);
+        if (lx > 0 && ly > 0)
+            mulWith(x.mag, lx, y.mag, ly, r[i].mag, rest);
+        r[i].neg = x.neg != y.neg && normLen(r[i].mag, r[i].len) > 0;
+    }
+
+    // Interpolation (Bodrato's sequence) in place; every division is exact.
+    SignedLimbs &r0 = r[0], &c1 = r[1], &c2 = r[2], &c3 = r[3], &rinf = r[4];
+    addSigned(c3, r[1], false);  // rm2 - r1
+    divExact(c3, 3);
+    addSigned(c1, r[2], false);  // r1 - rm1
+    divExact(c1, 2);
+    addSigned(c2, r0, false);  // rm1 - r0
+    c3.neg = !c3.neg;          // c2 - c3
+    addSigned(c3, c2, true);
+    divExact(c3, 2);
+    addSigned(c3, rinf, true);  // + 2 rinf
+    addSigned(c3, rinf, true);
+    addSigned(c2, c1, true);  // c2 + c1 - rinf
+    addSigned(c2, rinf, false);
+    addSigned(c1, c3, false);  // c1 - c3
+
+    // The product's coefficients are non-negative; add them in at their places.
+    const std::size_t n = na + nb;
+    std::fill(out, out + n, 0);
+    for (int i = 0; i < 5; ++i) {
+        const std::size_t at = i * m;
+        const std::size_t len = normLen(r[i].mag, r[i].len);
+        ARITH_ASSERT(len == 0 || !r[i].neg);
+        if (len > 0)
+            addInto(out + at, n - at, r[i].mag, len);
+    }
+}
+
+// Pieces of a as long as b, each product added in at its place (na >= 2nb).
+void piecewiseWith(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out, Limb* s)
+{
+    std::fill(out, out + na + nb, 0);
+    Limb* part = s;
+    for (std::size_t at = 0; at < na; at += nb) {
+        const std::size_t len = std::min(nb, na - at);
+        mulWith(a + at, len, b, nb, part, s + 2 * nb);
+        addInto(out + at, na + nb - at, part, len + nb);
+    }
+}
+
+// The methods in the order of the dispatcher's choice.
+enum class Method { Basecase, Transform, Piecewise, Karatsuba, Toom3 };
+
+Method methodFor(std::size_t na, std::size_t nb, bool square)
+{
+    const MulCutoffs& cut = mulCutoffs(square);
+    if (nb < cut.karatsuba)
+        return Method::Basecase;
+    if (nb >= cut.ntt && na + nb <= nttMaxProductLimbs())
+        return Method::Transform;
+    if (na >= 2 * nb)
+        return Method::Piecewise;
+    return nb < cut.toom3 ? Method::Karatsuba : Method::Toom3;
+}
+
+// The limbs of arena the product of na by nb limbs (na >= nb) takes by the
+// given method: what its level takes and, after that, the most any of its
+// sub-products takes.
+std::size_t scratchOf(Method method, std::size_t na, std::size_t nb, bool square)
+{
+    switch (method) {
+    case Method::Basecase:
+    case Method::Transform: return 0;
+    case Method::Piecewise: {
+        const std::size_t last = na % nb == 0 ? nb : na % nb;
+        return 2 * nb + std::max(mulScratch(nb, nb, false), mulScratch(nb, last, false));
+    }
+    case Method::Karatsuba: {
+        const KaratsubaSplit k(na, nb);
+        std::size_t below = mulScratch(k.m, k.lb0, square);
+        if (k.lb1 > 0)
+            below = std::max(below, mulScratch(k.la1, k.lb1, square));
+        return k.own(na + nb) + below;
+    }
+    case Method::Toom3: {
+        const Toom3Split t(na);
+        std::size_t below =
+            std::max(mulScratch(t.value(), t.value(), square), mulScratch(t.m, std::min(t.m, nb), square));
+        const std::size_t n2a = na - std::min(na, 2 * t.m), n2b = nb - std::min(nb, 2 * t.m);
+        if (n2a > 0 && n2b > 0)
+            below = std::max(below, mulScratch(std::max(n2a, n2b), std::min(n2a, n2b), square));
+        return t.own() + below;
+    }
+    }
+    return 0;
+}
+
+std::size_t mulScratch(std::size_t na, std::size_t nb, bool square)
+{
+    return scratchOf(methodFor(na, nb, square), na, nb, square);
+}
+
+void mulWith(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out, Limb* s)
+{
+    pollCancel();  // every level of the recursive methods comes through here
+    const bool square = prepare(a, na, b, nb, out);
+    switch (methodFor(na, nb, square)) {
+    case Method::Basecase: mulBasecase(a, na, b, nb, out); return;
+    case Method::Transform: mulNtt(a, na, b, nb, out); return;
+    case Method::Piecewise: piecewiseWith(a, na, b, nb, out, s); return;
+    case Method::Karatsuba: karatsubaWith(a, na, b, nb, out, s); return;
+    case Method::Toom3: toom3With(a, na, b, nb, out, s); return;
+    }
+}
+
+// Runs one method with an arena of `own` limbs plus the most its
+// sub-products take.
+template <void (*With)(const Limb*, std::size_t, const Limb*, std::size_t, Limb*, Limb*)>
+void withArena(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out, std::size_t limbs)
+{
+    std::vector<Limb> arena;
+    resizePolled(arena, limbs);
+    With(a, na, b, nb, out, arena.data());
+}
+
+}  // namespace
+
+void mulKaratsuba(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
+{
+    const bool square = prepare(a, na, b, nb, out);
+    withArena<karatsubaWith>(a, na, b, nb, out, scratchOf(Method::Karatsuba, na, nb, square));
 }
 
 void mulToom3(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
     const bool square = prepare(a, na, b, nb, out);
-    const std::size_t m = (na + 2) / 3;
-
-    // Values of a(x) = a2 x^2 + a1 x + a0 at 0, 1, -1, -2 and infinity.
-    auto evaluate = [&](const Limb* p, std::size_t np, Signed* v) {
-        Signed p0 = piece(p, np, 0, m), p1 = piece(p, np, m, m), p2 = piece(p, np, 2 * m, np);
-        Signed t = p0 + p2;
-        v[1] = t + p1;
-        v[2] = t - p1;
-        v[3] = times(v[2] + p2, 2) - p0;
-        v[0] = std::move(p0);
-        v[4] = std::move(p2);
-    };
-    Signed va[5], vb[5], r[5];
-    evaluate(a, na, va);
-    if (!square)
-        evaluate(b, nb, vb);
-    for (int i = 0; i < 5; ++i)
-        r[i] = square ? squareOf(va[i]) : va[i] * vb[i];
-
-    // Interpolation (Bodrato's sequence); every division is exact.
-    Signed r0 = std::move(r[0]), r1 = std::move(r[1]), rm1 = std::move(r[2]);
-    Signed rm2 = std::move(r[3]), rinf = std::move(r[4]);
-    Signed c3 = divExact(rm2 - r1, 3);
-    Signed c1 = divExact(r1 - rm1, 2);
-    Signed c2 = rm1 - r0;
-    c3 = divExact(c2 - c3, 2) + times(rinf, 2);
-    c2 = c2 + c1 - rinf;
-    c1 = c1 - c3;
-
-    // The product's coefficients are non-negative; add them in at their places.
-    const std::size_t n = na + nb;
-    std::fill(out, out + n, 0);
-    const Signed* coef[5] = {&r0, &c1, &c2, &c3, &rinf};
-    for (int i = 0; i < 5; ++i) {
-        const std::size_t at = i * m;
-        const std::vector<Limb>& c = coef[i]->mag;
-        if (c.empty())
-            continue;
-        addInto(out + at, n - at, c.data(), c.size());
-    }
+    withArena<toom3With>(a, na, b, nb, out, scratchOf(Method::Toom3, na, nb, square));
 }
 
 const MulCutoffs& mulCutoffs(bool square)
@@ -383,32 +501,12 @@ bool takesTransform(std::size_t na, std::size_t nb)
 
 void multiplyLimbs(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
-    pollCancel();  // every level of the recursive methods comes through here
     const bool square = prepare(a, na, b, nb, out);
-    const MulCutoffs& cut = mulCutoffs(square);
-    if (nb < cut.karatsuba) {
-        mulBasecase(a, na, b, nb, out);
-        return;
-    }
-    if (nb >= cut.ntt && na + nb <= nttMaxProductLimbs()) {
-        mulNtt(a, na, b, nb, out);
-        return;
-    }
-    if (na >= 2 * nb) {
-        // Pieces of a as long as b, each product added in at its place.
-        std::fill(out, out + na + nb, 0);
-        std::vector<Limb> part(2 * nb);
-        for (std::size_t at = 0; at < na; at += nb) {
-            const std::size_t len = std::min(nb, na - at);
-            multiplyLimbs(a + at, len, b, nb, part.data());
-            addInto(out + at, na + nb - at, part.data(), len + nb);
-        }
-        return;
-    }
-    if (nb < cut.toom3)
-        mulKaratsuba(a, na, b, nb, out);
+    const std::size_t limbs = mulScratch(na, nb, square);
+    if (limbs == 0)
+        mulWith(a, na, b, nb, out, nullptr);
     else
-        mulToom3(a, na, b, nb, out);
+        withArena<mulWith>(a, na, b, nb, out, limbs);
 }
 
 }  // namespace arith::detail

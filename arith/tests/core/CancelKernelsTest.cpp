@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -159,6 +160,50 @@ TEST(CancelKernels, LongPassesStopAtEveryPoll)
             EXPECT_EQ(o.polls, at) << row.name;
         }
     }
+}
+
+// Karatsuba and Toom-3 take their working memory from one arena per
+// product; a cancel at any level unwinds through all of them (ASan checks
+// that nothing leaks), and the next product comes out whole.
+TEST(CancelKernels, RecursiveProductsUnwindFromEveryLevel)
+{
+    std::vector<Limb> a(1000), b(1000);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        a[i] = Limb((i * 7919u + 13u) % kBase);
+        b[i] = Limb(kBase - 1 - (i * 104729u) % kBase);
+    }
+    struct Mode {
+        bool portable;
+        std::size_t nttLimit;  // 0: the real one
+    };
+    const struct {
+        const char* name;
+        std::size_t n;
+        Mode mode;
+    } rows[] = {
+        {"Toom-3 over Karatsuba, portable loops", 1000, {true, 0}},
+        {"Karatsuba, vector loops where there are", 300, {false, 0}},
+        {"Toom-3 beyond a short transform", 1000, {false, 600}},
+    };
+    for (const auto& row : rows) {
+        forcePortableLoops(row.mode.portable);
+        limitNttForTests(row.mode.nttLimit);
+        std::vector<Limb> want(2 * row.n), out(2 * row.n);
+        auto product = [&] { multiplyLimbs(a.data(), row.n, b.data(), row.n, out.data()); };
+        const arith_test::Outcome whole = arith_test::cancelAtPoll(product, std::numeric_limits<std::uint64_t>::max());
+        ASSERT_TRUE(whole.finished) << row.name;
+        ASSERT_GE(whole.polls, 8u) << row.name;  // several levels
+        want = out;
+        for (const std::uint64_t at : {std::uint64_t{2}, whole.polls / 3, whole.polls / 2, whole.polls - 1}) {
+            const arith_test::Outcome o = arith_test::cancelAtPoll(product, at);
+            EXPECT_TRUE(o.cancelled) << row.name << " at poll " << at;
+            std::fill(out.begin(), out.end(), 0);
+            product();
+            EXPECT_EQ(out, want) << row.name << " after a cancel at poll " << at;
+        }
+    }
+    forcePortableLoops(false);
+    limitNttForTests(0);
 }
 
 }  // namespace
