@@ -18,10 +18,6 @@
 #include "arith/detail/Multiplication.h"
 #include "arith/detail/Polled.h"
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#endif
-
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -45,29 +41,6 @@ constexpr u64 kColumnOffset = 9'100'000'000ull * kBase;  // makes any column non
 
 // floor(t / 10^9) for |t| <= kColumnLimit, without a branch on the sign.
 inline i64 floorDiv(i64 t) { return i64((u64(t) + kColumnOffset) / kBase) - i64(kColumnOffset / kBase); }
-
-// w[0 .. n) -= q * v[0 .. n).
-void subRow(i64* w, const Limb* v, std::size_t n, i64 q)
-{
-    for (std::size_t i = 0; i < n; ++i)
-        w[i] -= q * i64(v[i]);
-}
-
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target("avx2"))) void subRowAvx2(i64* w, const Limb* v, std::size_t n, i64 q)
-{
-    // q fits 32 signed bits: the multiply takes the low half of each lane.
-    const __m256i vq = _mm256_set1_epi64x(q);
-    std::size_t i = 0;
-    for (; i + 4 <= n; i += 4) {
-        __m256i x = _mm256_cvtepu32_epi64(_mm_loadu_si128(reinterpret_cast<const __m128i*>(v + i)));
-        __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(w + i));
-        c = _mm256_sub_epi64(c, _mm256_mul_epi32(x, vq));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(w + i), c);
-    }
-    subRow(w + i, v + i, n - i, q);
-}
-#endif
 
 // Each of w[from .. to) keeps its low nine digits and takes the high part of
 // the one below; w[to] takes the last high part. The value is unchanged.
@@ -115,11 +88,7 @@ void knuthIn(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* 
     ARITH_ASSERT(nu >= n && n >= 2 && v[n - 1] >= kBase / 2);
     std::copy(u, u + nu, w);
     w[nu] = 0;
-    auto row = subRow;
-#if defined(__x86_64__) && defined(__GNUC__)
-    if (vectorLoops())
-        row = subRowAvx2;
-#endif
+    const RowLoop row = rowLoop();
     const double vTop = double(v[n - 1]) * 1e9 + double(v[n - 2]) + (n > 2 ? double(v[n - 3]) * 1e-9 : 0.0);
     const double inv = 1.0 / vTop;
     const bool skew = skewEstimates.load(std::memory_order_relaxed);
@@ -143,7 +112,7 @@ void knuthIn(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* 
         if (skew && estimate - whole > 1e-3 && estimate - whole < 1 - 1e-3)
             qhat += i64(j % 3) - 1;  // only where the floor is surely the true limb
         ARITH_ASSERT(qhat >= -qBias && qhat <= 2 * i64(kBase) + 1);
-        row(w + j, v, n, qhat);
+        row(reinterpret_cast<u64*>(w + j), v, n, u64(-qhat));  // w -= qhat * v
         load += (qhat < 0 ? -qhat : qhat) * i64(kBase - 1);
         q[j] = Limb(qhat + qBias);
     }
@@ -317,7 +286,7 @@ void divideInBlocks(const Limb* A, std::size_t na, const Limb* B, std::size_t n,
     std::vector<Limb> block, Qb, rem, scratch;
     std::vector<i64> cols;
     resizePolled(block, 2 * n);
-    resizePolled(cols, 2 * n + 1);
+    resizePolled(cols, n + std::min(n, kDivRecursiveThreshold) + 1);  // the longest leaf's columns
     resizePolled(Qb, n + 1);
     resizePolled(rem, n);
     resizePolled(scratch, std::max(recScratch(n + first, n), recScratch(2 * n, n)));

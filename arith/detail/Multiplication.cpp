@@ -127,7 +127,8 @@ struct KaratsubaSplit {
     std::size_t m, la1, lb0, lb1;
     KaratsubaSplit(std::size_t na, std::size_t nb) : m((na + 1) / 2), la1(na - m), lb0(std::min(m, nb)), lb1(nb - lb0)
     {}
-    std::size_t own(std::size_t n) const { return 2 * m + 2 * lb0 + n + 1; }
+    // da, db, their product and the middle coefficient (see karatsubaWith).
+    std::size_t own(std::size_t n) const { return m + lb0 + (m + lb0) + (n - m + 1); }
 };
 
 // The Toom-3 split: a third of the longer operand; five values of each
@@ -182,7 +183,8 @@ void divExact(SignedLimbs& x, Limb d) { divLimb(x.mag, x.mag, x.len, d); }
 
 namespace {
 
-// col[i .. i + na) += m * a[0 .. na), the inner loop of mulBasecase.
+// col[0 .. na) += m * a[0 .. na) modulo 2^64, the inner loop of mulBasecase
+// and of the long division (see RowLoop).
 void addRow(u64* col, const Limb* a, std::size_t na, u64 m)
 {
     for (std::size_t j = 0; j < na; ++j)
@@ -192,12 +194,14 @@ void addRow(u64* col, const Limb* a, std::size_t na, u64 m)
 #if defined(__x86_64__) && defined(__GNUC__)
 __attribute__((target("avx2"))) void addRowAvx2(u64* col, const Limb* a, std::size_t na, u64 m)
 {
+    // The multiply takes the low 32 bits of each lane as signed: the limbs
+    // are below 2^30 and m's low half is the signed multiplier.
     const __m256i vm = _mm256_set1_epi64x(static_cast<long long>(m));
     std::size_t j = 0;
     for (; j + 4 <= na; j += 4) {
         __m256i x = _mm256_cvtepu32_epi64(_mm_loadu_si128(reinterpret_cast<const __m128i*>(a + j)));
         __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(col + j));
-        c = _mm256_add_epi64(c, _mm256_mul_epu32(x, vm));
+        c = _mm256_add_epi64(c, _mm256_mul_epi32(x, vm));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(col + j), c);
     }
     addRow(col + j, a + j, na - j, m);
@@ -205,6 +209,15 @@ __attribute__((target("avx2"))) void addRowAvx2(u64* col, const Limb* a, std::si
 #endif
 
 }  // namespace
+
+RowLoop rowLoop()
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (vectorLoops())
+        return addRowAvx2;
+#endif
+    return addRow;
+}
 
 void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, Limb* out)
 {
@@ -225,11 +238,7 @@ void mulBasecase(const Limb* a, std::size_t na, const Limb* b, std::size_t nb, L
         col = heap.data();
     }
     std::fill(col, col + n, 0);
-    auto row = addRow;
-#if defined(__x86_64__) && defined(__GNUC__)
-    if (vectorLoops())
-        row = addRowAvx2;
-#endif
+    const RowLoop row = rowLoop();
     for (std::size_t i0 = 0; i0 < nb; i0 += kRowsPerCarry) {
         pollCancel();  // a block is 16 rows of na multiply-adds: the poll is noise
         std::size_t i1 = std::min(nb, i0 + kRowsPerCarry);

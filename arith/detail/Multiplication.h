@@ -37,6 +37,13 @@ bool vectorLoops();
 // processor allows again (false).
 void forcePortableLoops(bool portable);
 
+// col[0 .. n) += m * a[0 .. n) modulo 2^64, where m's low 32 bits are a
+// signed multiplier (|m| < 2^31) and the rest its sign: the rows of the
+// basecase product (0 <= m < 10^9) and, with m = -q, of the long division
+// (signed 64-bit columns). Four lanes at a time where vectorLoops().
+using RowLoop = void (*)(std::uint64_t* col, const Limb* a, std::size_t n, std::uint64_t m);
+RowLoop rowLoop();
+
 // Longest product the transform can take (limbs of a plus limbs of b).
 std::size_t nttMaxProductLimbs();
 // Tests: let the dispatcher treat products above maxProductLimbs as too
