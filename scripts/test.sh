@@ -117,7 +117,7 @@ if [ $quick -eq 0 ]; then
     local name=$1 title=$2 options=$3 selection=$4; shift 4
     echo "=== $name: $title ==="
     t0=$SECONDS
-    if configure_and_build "build/$name" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
+    if configure_and_build "build/$name" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -gline-tables-only" \
         -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_BENCHMARKS=OFF "$@"; then
       export "${options?}"
       # shellcheck disable=SC2086 # the selection is several words
