@@ -137,7 +137,7 @@ else
 fi
 
 if [ $quick -eq 0 ]; then
-  # sanitized <name> <title> <variable=value ...> <ctest args> <cmake
+  # sanitized <name> <title> <variable=value lines> <ctest args> <cmake
   # args...> [-- <targets...>]: a Clang 14 build at -O1 (test sources at
   # -O0) that runs the test programs the ctest arguments select, each in one
   # process, with the sanitizer's options in its environment.
@@ -147,12 +147,11 @@ if [ $quick -eq 0 ]; then
     t0=$SECONDS
     if configure_and_build "build/$name" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -gline-tables-only" \
         -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_BENCHMARKS=OFF -DMEGATALLY_TEST_PER_PROGRAM=ON "$@"; then
-      local o opts
-      read -ra -d '' opts <<<"$options"  # words over lines; no file-name expansion of the stars
-      for o in "${opts[@]}"; do export "${o?}"; done
+      local o
+      while read -r o; do [ -n "$o" ] && export "${o?}"; done <<<"$options"  # one per line
       # shellcheck disable=SC2086 # the selection is several words
       suite "$name" "build/$name" $selection
-      for o in "${opts[@]}"; do unset "${o%%=*}"; done
+      while read -r o; do [ -n "$o" ] && unset "${o%%=*}"; done <<<"$options"
     else
       build_failed "$name"
       return 1
