@@ -8,6 +8,7 @@
 #include "words/NumToWords.h"
 
 #include <algorithm>
+#include <atomic>
 #include <utility>
 
 namespace calc {
@@ -126,13 +127,25 @@ std::array<std::string, 3> storeCopies(std::string value)
 
 }  // namespace
 
+namespace {
+
+std::atomic<std::size_t> resultBound{kMaxResultDigits};
+
+}  // namespace
+
+std::size_t MaxResultDigits() noexcept { return resultBound.load(std::memory_order_relaxed); }
+
+ResultBoundScope::ResultBoundScope(std::size_t bound) noexcept : previous_(resultBound.exchange(bound)) {}
+
+ResultBoundScope::~ResultBoundScope() { resultBound = previous_; }
+
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
 
 Engine::Engine(View& view, Worker& worker) : view_(view), worker_(worker) {}
 
 bool Engine::refuseLongResult(double digits, const char* text)
 {
-    if (digits <= static_cast<double>(kMaxResultDigits))
+    if (digits <= static_cast<double>(MaxResultDigits()))
         return false;
     platform::showMessage(text, kTooLongTitle, platform::Icon::Exclamation, platform::Buttons::OK);
     return true;
@@ -246,7 +259,7 @@ void Engine::zoomAndReformat()
         worker_.runValue([&before = state_.readoutText, edited = std::move(edited)]() mutable {
             if (edited) {
                 const std::size_t digits = ReadoutDigits(*edited);
-                if (digits > kMaxResultDigits)
+                if (digits > MaxResultDigits())
                     return Reformatted{false, {}, digits};
             }
             std::string written = edited ? std::move(*edited) : before;
@@ -255,7 +268,7 @@ void Engine::zoomAndReformat()
             const bool changed = written != before || formatted != written;
             return Reformatted{changed, ShowReadout(std::move(formatted))};
         });
-    if (r && r->digits > kMaxResultDigits)
+    if (r && r->digits > MaxResultDigits())
         refuseLongResult(static_cast<double>(r->digits));
     if (!r || !r->changed)
         return;
@@ -894,9 +907,9 @@ void Engine::cmdPaste_Click()
             const std::size_t before = v.size();
             v += FilterDigitsAndPoints(piece);
             p.digits += ReadoutDigits(std::string_view(v).substr(before));
-            return p.digits <= kMaxResultDigits;
+            return p.digits <= MaxResultDigits();
         });
-        if (p.digits > kMaxResultDigits)
+        if (p.digits > MaxResultDigits())
             return p;
         std::string text = ResultText(v);
         p.outcome = ShowValue(std::move(v), std::move(text));

@@ -55,6 +55,24 @@ std::string ApplyOperator(std::string_view op, const std::string& a, const std::
 // way. So the readout, both operands and the memory never hold more digits
 // than this. 1,000,000! (5,565,709 digits) is within it.
 inline constexpr std::size_t kMaxResultDigits = std::size_t{1} << 24;  // 16,777,216
+
+// The bound in force: kMaxResultDigits, or the bound of a ResultBoundScope.
+// The refusal texts keep naming kMaxResultDigits.
+std::size_t MaxResultDigits() noexcept;
+
+// While one lives, the engine refuses results longer than its bound instead
+// of kMaxResultDigits, so that a test can reach every refusal with operands
+// of a few hundred thousand digits instead of sixteen million.
+class ResultBoundScope {
+public:
+    explicit ResultBoundScope(std::size_t bound) noexcept;
+    ~ResultBoundScope();
+    ResultBoundScope(const ResultBoundScope&) = delete;
+    ResultBoundScope& operator=(const ResultBoundScope&) = delete;
+
+private:
+    std::size_t previous_;
+};
 inline constexpr const char* kResultTooLongText =
     "This result would have more than 16,777,216 digits: too long to compute and show.";
 inline constexpr const char* kPasteTooLongText =

@@ -79,8 +79,17 @@ function(megatally_test name)
     target_precompile_headers(${name} PRIVATE ${_pch})
   endif()
   # The program's name is each test's label (scripts/test.sh selects by it).
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
+  # One entry per program runs all its cases in one process: under the
+  # sanitizers starting a process per case cost four times the tests
+  # themselves, and cases that share a process also show any that leave
+  # something behind for the next.
+  if(MEGATALLY_TEST_PER_PROGRAM)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
+  endif()
 endfunction()
 
 # megatally_benchmark(<name> SOURCES ... [DEPS ...])

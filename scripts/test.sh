@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything (installing what is missing) and runs every check:
 #   format   clang-format over the tracked C++ files (scripts/format.sh --check)
-#   gcc      GCC, a warning-clean (-Werror) Release build, every test
+#   gcc      GCC, a warning-clean (-Werror) Release build, every test, each
+#            test case in a process of its own
 #   asan     Clang 14, warning-clean, AddressSanitizer and
-#            UndefinedBehaviorSanitizer, every test; the same build holds the
-#            libFuzzer targets of fuzz/
+#            UndefinedBehaviorSanitizer, every test, each test program in one
+#            process; the same build holds the libFuzzer targets of fuzz/
 #   tsan     Clang 14, ThreadSanitizer: only the programs that hold the code
 #            on two threads (the worker, cancellation, the window and the
 #            number view) are built, and their threaded tests run
@@ -72,10 +73,16 @@ configure_and_build() {
 }
 
 # suite <name> <dir> <ctest args...>: runs ctest and records its counts.
+# A build configured with MEGATALLY_TEST_PER_PROGRAM has one ctest entry per
+# test program; its cases are then counted from the reports GoogleTest
+# writes (GTEST_OUTPUT), and a program that ends without one (a crash, a
+# timeout) counts as one more failure.
 suite() {
   local name=$1 dir=$2; shift 2
-  local log="$dir.ctest.log"
-  ctest --test-dir "$dir" --output-on-failure -j "$((jobs + 1))" --timeout 300 "$@" >"$log" 2>&1
+  local log="$dir.ctest.log" reports="$PWD/$dir/gtest"
+  rm -rf "$reports"
+  GTEST_OUTPUT="xml:$reports/" ctest --test-dir "$dir" --output-on-failure -j "$((jobs + 1))" --timeout 300 "$@" \
+    >"$log" 2>&1
   local line total failed
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
   total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
@@ -84,10 +91,29 @@ suite() {
     cat "$log"
     total=1 failed=1
   elif [ "$failed" != 0 ]; then
-    grep -E '\*\*\*|Failed|Timeout' "$log" | tail -40
+    grep -E '\*\*\*|Failed|Timeout|FAILED' "$log" | tail -40
     echo "(the whole output: $log)"
   fi
   echo "$line"
+  if grep -q '^MEGATALLY_TEST_PER_PROGRAM:BOOL=ON' "$dir/CMakeCache.txt" && [ -n "$line" ]; then
+    # <testsuites tests="70" failures="0" disabled="0" errors="0" ...>
+    local cases=0 broken=0 failing=0 report head n f e
+    for report in "$reports"/*.xml; do
+      [ -e "$report" ] || continue
+      head=$(grep -m1 '<testsuites ' "$report")
+      n=$(sed -E 's/.* tests="([0-9]+)".*/\1/' <<<"$head")
+      f=$(sed -E 's/.* failures="([0-9]+)".*/\1/' <<<"$head")
+      e=$(sed -E 's/.* errors="([0-9]+)".*/\1/' <<<"$head")
+      cases=$((cases + n))
+      broken=$((broken + f + e))
+      [ $((f + e)) -gt 0 ] && failing=$((failing + 1))
+    done
+    # A failed program with no failure in its report stopped before writing
+    # it: one failure more.
+    local crashed=$((failed > failing ? failed - failing : 0))
+    echo "$name: $total programs, $((cases + crashed)) test cases, $((broken + crashed)) failed"
+    total=$((cases + crashed)) failed=$((broken + crashed))
+  fi
   record "$name" $((total - failed)) "$failed" $((SECONDS - t0))
 }
 
@@ -102,27 +128,30 @@ if scripts/format.sh --check; then record format 1 0 $((SECONDS - t0)); else rec
 
 echo "=== gcc: -Werror, Release, every test ==="
 t0=$SECONDS
-if configure_and_build build/test -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ -DMEGATALLY_BENCHMARKS=OFF; then
+# One ctest entry per test case here: every case in a process of its own.
+if configure_and_build build/test -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ -DMEGATALLY_BENCHMARKS=OFF \
+    -DMEGATALLY_TEST_PER_PROGRAM=OFF; then
   suite gcc build/test
 else
   build_failed gcc
 fi
 
 if [ $quick -eq 0 ]; then
-  # sanitized <name> <title> <options variable=value> <ctest args> <cmake
+  # sanitized <name> <title> <variable=value lines> <ctest args> <cmake
   # args...> [-- <targets...>]: a Clang 14 build at -O1 (test sources at
-  # -O0) that runs the tests the ctest arguments select with the
-  # sanitizer's options.
+  # -O0) that runs the test programs the ctest arguments select, each in one
+  # process, with the sanitizer's options in its environment.
   sanitized() {
     local name=$1 title=$2 options=$3 selection=$4; shift 4
     echo "=== $name: $title ==="
     t0=$SECONDS
-    if configure_and_build "build/$name" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
-        -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_BENCHMARKS=OFF "$@"; then
-      export "${options?}"
+    if configure_and_build "build/$name" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -gline-tables-only" \
+        -DCMAKE_CXX_COMPILER=clang++-14 -DMEGATALLY_BENCHMARKS=OFF -DMEGATALLY_TEST_PER_PROGRAM=ON "$@"; then
+      local o
+      while read -r o; do [ -n "$o" ] && export "${o?}"; done <<<"$options"  # one per line
       # shellcheck disable=SC2086 # the selection is several words
       suite "$name" "build/$name" $selection
-      unset "${options%%=*}"
+      while read -r o; do [ -n "$o" ] && unset "${o%%=*}"; done <<<"$options"
     else
       build_failed "$name"
       return 1
@@ -137,8 +166,9 @@ if [ $quick -eq 0 ]; then
   tsan_programs=(megatally_gui_tests arith_tests arith_core_tests display_tests zoom_tests)
   tsan_labels=$(IFS='|'; echo "^(${tsan_programs[*]})\$")
   sanitized tsan "Clang 14, ThreadSanitizer, the worker, cancel, window and number view tests" \
-    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp" \
-    "-L $tsan_labels -R Cancel|ThreadWorker|Window|Work|NumberView" \
+    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp
+     GTEST_FILTER=*Cancel*:*ThreadWorker*:*Window*:*Work*:*NumberView*" \
+    "-L $tsan_labels" \
     -DMEGATALLY_TSAN=ON -- "${tsan_programs[@]}"
 
   echo "=== fuzz: the libFuzzer targets of the asan build, the committed corpus ==="

@@ -11,10 +11,15 @@ const std::string kTooLong = "Megatally|Exclamation|OK|This result would have mo
                              "too long to compute and show.";
 const std::string kPasteTooLong =
     "Megatally|Exclamation|OK|The clipboard holds a number of more than 16,777,216 digits: too long to show.";
-const std::string kHalf = Run(kMaxResultDigits / 2, '7');  // a product of two of these is just within the bound
+// The refusals are checked against a bound of 262,144 digits, four times
+// kLongText so that the operands are still read on the worker: the checks
+// are the same at any bound, and operands of 16 million digits would make
+// each row take seconds. One row checks kMaxResultDigits itself.
+constexpr std::size_t kBound = kLongText * 4;
+const std::string kHalf = Run(kBound / 2, '7');  // a product of two of these is just within the bound
 // Long enough for its readout to be formatted and spelled on the worker.
 const std::string kLong = Run(kLongText + 1, '4');
-const std::string kFull = Run(kMaxResultDigits, '3');  // a number at the bound
+const std::string kFull = Run(kBound, '3');  // a number at the bound
 // Half the bound's digits as a fraction below one: dividing it gives
 // 2 x kHalf + 10 places.
 const std::string kHalfFraction = "0." + kHalf;
@@ -24,6 +29,7 @@ struct UnchangedRow {
     std::string setup;
     std::string command;
     std::optional<std::string> refusal = std::nullopt;  // the message; none: the user cancels the run
+    std::size_t bound = kBound;
 };
 
 std::ostream& operator<<(std::ostream& os, const UnchangedRow& r) { return os << r.name; }
@@ -32,6 +38,7 @@ class Unchanged : public ::testing::TestWithParam<UnchangedRow> {};
 
 TEST_P(Unchanged, LeavesStateAsBefore)
 {
+    const ResultBoundScope bound(GetParam().bound);
     Harness h;
     h.replay(GetParam().setup);
     const CalcState b = h.state();
@@ -72,12 +79,13 @@ TEST_P(Unchanged, LeavesStateAsBefore)
 INSTANTIATE_TEST_SUITE_P(
     Commands, Unchanged,
     ::testing::Values(
-        UnchangedRow{"PowerJustOverBound", "9 pow 17600000", "=", kTooLong},  // 16.79M digits
+        UnchangedRow{"PowerJustOverBound", "9 pow 17600000", "=", kTooLong, kMaxResultDigits},  // 16.79M digits
+        UnchangedRow{"PowerJustOverTestBound", "9 pow 274715", "=", kTooLong},                  // 262,145 digits
         UnchangedRow{"PowerFarOverBound", "2 pow 1000000000000", "=", kTooLong},
         UnchangedRow{"ProductOverBound", "clip:" + kHalf + " paste X clip:" + kHalf + "1 paste", "=", kTooLong},
         UnchangedRow{"SquareOverBound", "clip:" + kHalf + "1 paste", "sq", kTooLong},
-        UnchangedRow{"CubeOverBound", "clip:" + Run(kMaxResultDigits / 3 + 1, '3') + " paste", "cube", kTooLong},
-        UnchangedRow{"PasteOverBound", "1 2 clip:" + Run(kMaxResultDigits + 1, '1'), "paste", kPasteTooLong},
+        UnchangedRow{"CubeOverBound", "clip:" + Run(kBound / 3 + 1, '3') + " paste", "cube", kTooLong},
+        UnchangedRow{"PasteOverBound", "1 2 clip:" + Run(kBound + 1, '1'), "paste", kPasteTooLong},
         // Every operation that can pass the bound, refused at it. A remainder
         // is never longer than its operands, which are within the bound.
         // (A paste is also the first operand: the second comes from the memory.)
@@ -122,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
 // digits pass the bound; separators, signs and points do not count.
 TEST(Paste, MeasuredWhileReading)
 {
-    constexpr std::size_t kPiece = std::size_t{1} << 16;
+    constexpr std::size_t kPiece = std::size_t{1} << 12;
+    const ResultBoundScope bound(kBound);
     struct Row {
         const char* name;
         std::string clip;
@@ -132,10 +141,9 @@ TEST(Paste, MeasuredWhileReading)
     const std::string full = ExpandRuns(kFull);
     const std::string grouped = AddCommas(full);
     const std::vector<Row> rows = {
-        {"OneOverStopsAtOnce", full + "1" + std::string(3 * kPiece, '1'), true,
-         static_cast<int>(kMaxResultDigits / kPiece + 1)},
+        {"OneOverStopsAtOnce", full + "1" + std::string(3 * kPiece, '1'), true, static_cast<int>(kBound / kPiece + 1)},
         {"GroupedAtBoundAccepted", grouped, false, static_cast<int>((grouped.size() + kPiece - 1) / kPiece)},
-        {"PointsAndSignsNotCounted", "-" + full + ".", false, static_cast<int>(kMaxResultDigits / kPiece + 1)},
+        {"PointsAndSignsNotCounted", "-" + full + ".", false, static_cast<int>(kBound / kPiece + 1)},
         {"Empty", "", false, 0},
     };
     for (const Row& r : rows) {
