@@ -118,7 +118,7 @@ void knuthIn(const Limb* u, std::size_t nu, const Limb* v, std::size_t n, Limb* 
     }
     const std::size_t nq = nu - n + 1;
     i64 cr = carrySigned(r, w, n, 0);
-    i64 cq = carrySigned(q, q, nq, qBias);
+    [[maybe_unused]] i64 cq = carrySigned(q, q, nq, qBias);
     // The remainder is r + cr * X^n, in [-v, 2v): at most one step puts it in [0, v).
     const Limb one = 1;
     if (cr < 0) {
