@@ -124,7 +124,7 @@ int main(int argc, char** argv)
         };
         printRow("transform over the others", crossover(small, t(mulNtt), best), used.ntt);
     }
-    const std::vector<std::size_t> div = {8, 12, 16, 24, 32, 40, 48, 64, 96, 128, 192, 256};
+    const std::vector<std::size_t> div = {16, 32, 64, 128, 192, 256, 384, 512, 768, 1024, 1536, 2048};
     std::printf("division (2n by n limbs):\n");
     printRow("recursive over the long division",
              crossover(
