@@ -245,22 +245,37 @@ __attribute__((target("avx2"))) inline __m256i levelTwiddles(const u32* t, int h
     return _mm256_load_si256(reinterpret_cast<const __m256i*>(lanes));
 }
 
+// One level of butterflies h apart, eight lanes at a time, with the
+// twiddles w[0 .. h): the forward transform's (x, y) -> (x + y, (x - y) w)
+// or the inverse's (x, y) -> (x + y w, x - y w).
+template <bool kForward>
+__attribute__((target("avx2"))) void levelAvx2(u32* a, std::size_t n, std::size_t h, const u32* w, const VMont vm)
+{
+    for (std::size_t s = 0; s < n; s += 2 * h) {
+        u32* x = a + s;
+        u32* y = a + s + h;
+        for (std::size_t j = 0; j < h; j += 8) {
+            const __m256i u = load(x + j);
+            if constexpr (kForward) {
+                const __m256i v = load(y + j);
+                store(x + j, vadd(u, v, vm));
+                store(y + j, vmul(vsub(u, v, vm), load(w + j), vm));
+            } else {
+                const __m256i v = vmul(load(y + j), load(w + j), vm);
+                store(x + j, vadd(u, v, vm));
+                store(y + j, vsub(u, v, vm));
+            }
+        }
+    }
+}
+
 __attribute__((target("avx2"))) void forwardAvx2(u32* a, std::size_t n, const Mont m, const u32* tw)
 {
     const VMont vm = vmont(m);
     std::size_t h = n / 2;
     for (; h >= 8; h >>= 1) {
         pollCancel();
-        const u32* w = tw + h;
-        for (std::size_t s = 0; s < n; s += 2 * h) {
-            u32* x = a + s;
-            u32* y = a + s + h;
-            for (std::size_t j = 0; j < h; j += 8) {
-                __m256i u = load(x + j), v = load(y + j);
-                store(x + j, vadd(u, v, vm));
-                store(y + j, vmul(vsub(u, v, vm), load(w + j), vm));
-            }
-        }
+        levelAvx2<true>(a, n, h, tw + h, vm);
     }
     if (n < 8) {
         forwardLevels(a, n, m, tw, h, 1);
@@ -306,16 +321,7 @@ __attribute__((target("avx2"))) void inverseAvx2(u32* a, std::size_t n, const Mo
     }
     for (std::size_t h = 8; h < n; h <<= 1) {
         pollCancel();
-        const u32* w = itw + h;
-        for (std::size_t s = 0; s < n; s += 2 * h) {
-            u32* x = a + s;
-            u32* y = a + s + h;
-            for (std::size_t j = 0; j < h; j += 8) {
-                __m256i u = load(x + j), v = vmul(load(y + j), load(w + j), vm);
-                store(x + j, vadd(u, v, vm));
-                store(y + j, vsub(u, v, vm));
-            }
-        }
+        levelAvx2<false>(a, n, h, itw + h, vm);
     }
 }
 
@@ -478,38 +484,35 @@ __attribute__((target("avx2"))) void radix3InverseAvx2(u32* a, std::size_t M, co
 
 // The whole transform of length n (a power of two, or three times one when
 // r3 is given), forward or inverse.
+// The radix-3 step of a transform of length 3M: the first step of the
+// forward transform or the last of the inverse.
+void radix3Step(u32* a, std::size_t M, const Radix3& r3, const Mont& m, bool inv)
+{
+#ifdef MEGATALLY_NTT_AVX2
+    if (haveAvx2()) {
+        inv ? radix3InverseAvx2(a, M, r3, m) : radix3ForwardAvx2(a, M, r3, m);
+        return;
+    }
+#endif
+    inv ? radix3Inverse(a, M, r3, m) : radix3Forward(a, M, r3, m);
+}
+
 void transform(u32* a, std::size_t n, const Mont& m, const Twiddles& tw, const Radix3* r3, bool inv)
 {
+    const auto powerOfTwo = [&](u32* x, std::size_t len) {
+        inv ? inverse(x, len, m, tw.itw.data()) : forward(x, len, m, tw.tw.data());
+    };
     if (!r3) {
-        if (inv)
-            inverse(a, n, m, tw.itw.data());
-        else
-            forward(a, n, m, tw.tw.data());
+        powerOfTwo(a, n);
         return;
     }
     const std::size_t M = n / 3;
-    if (!inv) {
-#ifdef MEGATALLY_NTT_AVX2
-        if (haveAvx2())
-            radix3ForwardAvx2(a, M, *r3, m);
-        else
-#endif
-            radix3Forward(a, M, *r3, m);
-    }
-    for (int b = 0; b < 3; ++b) {
-        if (inv)
-            inverse(a + b * M, M, m, tw.itw.data());
-        else
-            forward(a + b * M, M, m, tw.tw.data());
-    }
-    if (inv) {
-#ifdef MEGATALLY_NTT_AVX2
-        if (haveAvx2())
-            radix3InverseAvx2(a, M, *r3, m);
-        else
-#endif
-            radix3Inverse(a, M, *r3, m);
-    }
+    if (!inv)
+        radix3Step(a, M, *r3, m, false);
+    for (int b = 0; b < 3; ++b)
+        powerOfTwo(a + b * M, M);
+    if (inv)
+        radix3Step(a, M, *r3, m, true);
 }
 
 // The tables of one prime for transforms of length n.
