@@ -135,9 +135,7 @@ std::atomic<std::size_t> resultBound{kMaxResultDigits};
 
 std::size_t MaxResultDigits() noexcept { return resultBound.load(std::memory_order_relaxed); }
 
-ResultBoundScope::ResultBoundScope(std::size_t bound) noexcept : previous_(resultBound.exchange(bound)) {}
-
-ResultBoundScope::~ResultBoundScope() { resultBound = previous_; }
+ResultBoundScope::ResultBoundScope(std::size_t bound) noexcept : SettingScope(resultBound, bound) {}
 
 Engine::Engine() : view_(nullView_), worker_(inlineWorker_) {}
 

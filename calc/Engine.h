@@ -18,6 +18,7 @@
 #pragma once
 
 #include "calc/CalcState.h"
+#include "calc/SettingScope.h"
 #include "calc/View.h"
 
 #include <array>
@@ -63,15 +64,9 @@ std::size_t MaxResultDigits() noexcept;
 // While one lives, the engine refuses results longer than its bound instead
 // of kMaxResultDigits, so that a test can reach every refusal with operands
 // of a few hundred thousand digits instead of sixteen million.
-class ResultBoundScope {
+class ResultBoundScope : SettingScope<std::size_t> {
 public:
     explicit ResultBoundScope(std::size_t bound) noexcept;
-    ~ResultBoundScope();
-    ResultBoundScope(const ResultBoundScope&) = delete;
-    ResultBoundScope& operator=(const ResultBoundScope&) = delete;
-
-private:
-    std::size_t previous_;
 };
 inline constexpr const char* kResultTooLongText =
     "This result would have more than 16,777,216 digits: too long to compute and show.";

@@ -9,9 +9,7 @@ std::atomic<std::size_t> newTapeBudget{kHistoryBudget};
 
 }  // namespace
 
-HistoryBudgetScope::HistoryBudgetScope(std::size_t budget) noexcept : previous_(newTapeBudget.exchange(budget)) {}
-
-HistoryBudgetScope::~HistoryBudgetScope() { newTapeBudget = previous_; }
+HistoryBudgetScope::HistoryBudgetScope(std::size_t budget) noexcept : SettingScope(newTapeBudget, budget) {}
 
 HistoryTape::HistoryTape() : budget_(newTapeBudget) {}
 

@@ -14,6 +14,8 @@
 // never cut, so every number on the tape is the one computed.
 #pragma once
 
+#include "calc/SettingScope.h"
+
 #include <cstddef>
 #include <deque>
 #include <string>
@@ -34,15 +36,9 @@ std::string TrimNotice(std::size_t removed);
 
 // While one lives, new tapes take its budget instead of kHistoryBudget, so
 // that a test can trim the window's tape without 128 MiB of text.
-class HistoryBudgetScope {
+class HistoryBudgetScope : SettingScope<std::size_t> {
 public:
     explicit HistoryBudgetScope(std::size_t budget) noexcept;
-    ~HistoryBudgetScope();
-    HistoryBudgetScope(const HistoryBudgetScope&) = delete;
-    HistoryBudgetScope& operator=(const HistoryBudgetScope&) = delete;
-
-private:
-    std::size_t previous_;
 };
 
 class HistoryTape {
