@@ -79,10 +79,11 @@ configure_and_build() {
 # timeout) counts as one more failure.
 suite() {
   local name=$1 dir=$2; shift 2
-  local log="$dir.ctest.log" reports="$PWD/$dir/gtest"
+  local log="$dir.ctest.log" reports="$PWD/$dir/gtest" per_program=0 output=()
+  grep -q '^MEGATALLY_TEST_PER_PROGRAM:BOOL=ON' "$dir/CMakeCache.txt" && per_program=1
   rm -rf "$reports"
-  GTEST_OUTPUT="xml:$reports/" ctest --test-dir "$dir" --output-on-failure -j "$((jobs + 1))" --timeout 300 "$@" \
-    >"$log" 2>&1
+  [ $per_program -eq 1 ] && output=(GTEST_OUTPUT="xml:$reports/")
+  env "${output[@]}" ctest --test-dir "$dir" --output-on-failure -j "$((jobs + 1))" --timeout 300 "$@" >"$log" 2>&1
   local line total failed
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
   total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
@@ -95,7 +96,7 @@ suite() {
     echo "(the whole output: $log)"
   fi
   echo "$line"
-  if grep -q '^MEGATALLY_TEST_PER_PROGRAM:BOOL=ON' "$dir/CMakeCache.txt" && [ -n "$line" ]; then
+  if [ $per_program -eq 1 ] && [ -n "$line" ]; then
     # <testsuites tests="70" failures="0" disabled="0" errors="0" ...>
     local cases=0 broken=0 failing=0 report head n f e
     for report in "$reports"/*.xml; do
